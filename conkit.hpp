@@ -1,0 +1,6 @@
+// conkit: include this one header to get every public routine of the
+// console services and the console support library, in namespace conkit.
+#pragma once
+
+#include "console/keys.hpp"
+#include "console/output.hpp"

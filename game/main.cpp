@@ -1,0 +1,5 @@
+#include "game/game.hpp"
+
+int main() {
+    conkit::game::RunGame();
+}
