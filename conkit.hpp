@@ -4,3 +4,5 @@
 
 #include "console/keys.hpp"
 #include "console/output.hpp"
+#include "support/numbers/number_output.hpp"
+#include "support/screen/screen_utilities.hpp"

@@ -1,0 +1,19 @@
+#include "support/system/system_services.hpp"
+
+namespace conkit::system {
+namespace {
+SystemServices* installedSystem = nullptr;
+}
+
+SystemServices& CurrentSystem() {
+    if (installedSystem == nullptr) {
+        installedSystem = &PlatformSystem();
+    }
+    return *installedSystem;
+}
+
+void InstallSystem(SystemServices& services) {
+    installedSystem = &services;
+}
+
+}  // namespace conkit::system

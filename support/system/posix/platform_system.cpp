@@ -1,0 +1,10 @@
+#include "support/system/posix/posix_system.hpp"
+
+namespace conkit::system {
+
+SystemServices& PlatformSystem() {
+    static PosixSystem services;
+    return services;
+}
+
+}  // namespace conkit::system
