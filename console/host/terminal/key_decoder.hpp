@@ -1,0 +1,53 @@
+// Turns the bytes a terminal sends into console key events: the Windows
+// virtual-key code, the PC set-1 scan code, the code page 437 character and
+// the control-key state of a US keyboard.
+//
+// The decoder does no I/O. The terminal host feeds it the bytes it reads with
+// the time they arrived, and calls Expire when no byte came, so that a lone
+// ESC becomes the Escape key once the timeout has passed. Tests and the
+// fuzzer drive it directly.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "console/host/console_types.hpp"
+
+namespace conkit::host::terminal {
+
+// Receives what the decoder recognises.
+class DecoderSink {
+public:
+    // A key press or release, as a console input record.
+    virtual void Key(const InputRecord& record) = 0;
+    // The terminal answered the kitty keyboard protocol query (CSI ? flags u).
+    virtual void KittyFlagsReported(std::uint32_t flags) = 0;
+    // The terminal answered the primary device attributes query (CSI ? ... c).
+    virtual void DeviceAttributesReported() = 0;
+
+protected:
+    ~DecoderSink() = default;
+};
+
+class KeyDecoder {
+public:
+    // How long an ESC may wait for the rest of a sequence, counted from the
+    // last byte that arrived.
+    static constexpr std::chrono::milliseconds kEscapeTimeout{25};
+
+    // Decodes bytes that arrived at now. Complete keys and reports go to
+    // sink; an unfinished sequence at the end waits for more bytes.
+    void Feed(const std::uint8_t* bytes, std::size_t count, std::chrono::milliseconds now,
+              DecoderSink& sink);
+
+    // Decides what still waits once the timeout has passed since the last
+    // byte: a lone ESC is the Escape key; a cut-off sequence yields nothing.
+    void Expire(std::chrono::milliseconds now, DecoderSink& sink);
+
+    // When Expire must next be called, or nothing when no byte waits.
+    std::optional<std::chrono::milliseconds> Deadline() const;
+};
+
+}  // namespace conkit::host::terminal
