@@ -64,6 +64,14 @@ class ConsoleHost {
                                              std::uint32_t count, Coord start,
                                              std::uint32_t* written) = 0;
 
+    // Read cells from start on, row by row, stopping at the buffer's end;
+    // *read receives the number of cells copied.
+    virtual bool ReadConsoleOutputCharacterA(Handle output, char* chars, std::uint32_t count,
+                                             Coord start, std::uint32_t* read) = 0;
+    virtual bool ReadConsoleOutputAttribute(Handle output, std::uint16_t* attributes,
+                                            std::uint32_t count, Coord start,
+                                            std::uint32_t* read) = 0;
+
     // Pauses the calling thread.
     virtual void Sleep(std::uint32_t milliseconds) = 0;
 

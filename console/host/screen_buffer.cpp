@@ -103,4 +103,29 @@ std::uint32_t ScreenBuffer::PutAttributes(const std::uint16_t* attributes, std::
     return n;
 }
 
+std::uint32_t ScreenBuffer::GetCharacters(char* chars, std::uint32_t count, Coord start) const {
+    if (start.column >= columns_ || start.row >= rows_) {
+        return 0;
+    }
+    const std::size_t first = std::size_t{start.row} * columns_ + start.column;
+    const auto n = static_cast<std::uint32_t>(std::min<std::size_t>(count, cells_.size() - first));
+    for (std::uint32_t i = 0; i < n; ++i) {
+        chars[i] = static_cast<char>(cells_[first + i].character);
+    }
+    return n;
+}
+
+std::uint32_t ScreenBuffer::GetAttributes(std::uint16_t* attributes, std::uint32_t count,
+                                          Coord start) const {
+    if (start.column >= columns_ || start.row >= rows_) {
+        return 0;
+    }
+    const std::size_t first = std::size_t{start.row} * columns_ + start.column;
+    const auto n = static_cast<std::uint32_t>(std::min<std::size_t>(count, cells_.size() - first));
+    for (std::uint32_t i = 0; i < n; ++i) {
+        attributes[i] = cells_[first + i].attribute;
+    }
+    return n;
+}
+
 }  // namespace conkit::host

@@ -50,6 +50,10 @@ class ScreenBuffer {
     std::uint32_t PutCharacters(const char* chars, std::uint32_t count, Coord start);
     std::uint32_t PutAttributes(const std::uint16_t* attributes, std::uint32_t count, Coord start);
 
+    // Copy cells from start on, row by row; return how many were copied.
+    std::uint32_t GetCharacters(char* chars, std::uint32_t count, Coord start) const;
+    std::uint32_t GetAttributes(std::uint16_t* attributes, std::uint32_t count, Coord start) const;
+
     // Counts scrolls since construction, so a renderer can tell that every
     // row moved.
     std::uint64_t ScrollCount() const { return scrollCount_; }

@@ -167,6 +167,20 @@ bool MemoryHost::WriteConsoleOutputAttribute(Handle output, const std::uint16_t*
     return output == kOutputHandle;
 }
 
+bool MemoryHost::ReadConsoleOutputCharacterA(Handle output, char* chars, std::uint32_t count,
+                                             Coord start, std::uint32_t* read) {
+    log_.push_back({Operation::readOutputCharacter, start, count});
+    *read = output == kOutputHandle ? screen_.GetCharacters(chars, count, start) : 0;
+    return output == kOutputHandle;
+}
+
+bool MemoryHost::ReadConsoleOutputAttribute(Handle output, std::uint16_t* attributes,
+                                            std::uint32_t count, Coord start, std::uint32_t* read) {
+    log_.push_back({Operation::readOutputAttribute, start, count});
+    *read = output == kOutputHandle ? screen_.GetAttributes(attributes, count, start) : 0;
+    return output == kOutputHandle;
+}
+
 void MemoryHost::DeliverDueEvents() {
     while (nextScheduled_ < scheduled_.size() && scheduled_[nextScheduled_].atMs <= nowMs_) {
         queue_.Push(scheduled_[nextScheduled_].record);

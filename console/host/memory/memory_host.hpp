@@ -40,6 +40,8 @@ enum class Operation : std::uint8_t {
     getScreenBufferInfo,
     writeOutputCharacter,
     writeOutputAttribute,
+    readOutputCharacter,
+    readOutputAttribute,
     sleep,
     exitProcess,
 };
@@ -86,6 +88,10 @@ class MemoryHost final : public ConsoleHost, private EchoTarget {
     bool WriteConsoleOutputAttribute(Handle output, const std::uint16_t* attributes,
                                      std::uint32_t count, Coord start,
                                      std::uint32_t* written) override;
+    bool ReadConsoleOutputCharacterA(Handle output, char* chars, std::uint32_t count, Coord start,
+                                     std::uint32_t* read) override;
+    bool ReadConsoleOutputAttribute(Handle output, std::uint16_t* attributes, std::uint32_t count,
+                                    Coord start, std::uint32_t* read) override;
     void Sleep(std::uint32_t milliseconds) override;
     [[noreturn]] void ExitProcess(std::uint32_t status) override;
 

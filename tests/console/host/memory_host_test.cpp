@@ -88,6 +88,24 @@ TEST(ScreenBufferTest, CellWritesKeepCursorAndAttributeAndStopAtTheEnd) {
     EXPECT_EQ(console.Screen().Attribute(), 0x2A);
 }
 
+TEST(ScreenBufferTest, CellReadsGiveBackWhatWasWritten) {
+    MemoryHost console(3, 2);
+    console.SetConsoleTextAttribute(kOut, 0x4E);
+    Write(console, "abcd");
+    char chars[8] = {};
+    std::uint16_t attributes[8] = {};
+    std::uint32_t read = 0;
+    console.ReadConsoleOutputCharacterA(kOut, chars, 8, {1, 0}, &read);
+    EXPECT_EQ(read, 5U);
+    EXPECT_EQ(std::string(chars, read), "bcd  ");
+    console.ReadConsoleOutputAttribute(kOut, attributes, 2, {0, 1}, &read);
+    EXPECT_EQ(read, 2U);
+    EXPECT_EQ(attributes[0], 0x4E);
+    EXPECT_EQ(attributes[1], kDefaultAttribute);
+    console.ReadConsoleOutputAttribute(kOut, attributes, 2, {0, 2}, &read);
+    EXPECT_EQ(read, 0U);
+}
+
 TEST(ScreenBufferTest, InformationReportsSizeCursorAttributeUnlessNotAConsole) {
     MemoryHost console(600, 300);
     console.SetConsoleCursorPosition(kOut, {599, 299});
