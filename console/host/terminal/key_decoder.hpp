@@ -19,7 +19,7 @@ namespace conkit::host::terminal {
 
 // Receives what the decoder recognises.
 class DecoderSink {
-public:
+  public:
     // A key press or release, as a console input record.
     virtual void Key(const InputRecord& record) = 0;
     // The terminal answered the kitty keyboard protocol query (CSI ? flags u).
@@ -27,12 +27,12 @@ public:
     // The terminal answered the primary device attributes query (CSI ? ... c).
     virtual void DeviceAttributesReported() = 0;
 
-protected:
+  protected:
     ~DecoderSink() = default;
 };
 
 class KeyDecoder {
-public:
+  public:
     // How long an ESC may wait for the rest of a sequence, counted from the
     // last byte that arrived.
     static constexpr std::chrono::milliseconds kEscapeTimeout{25};
