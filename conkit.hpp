@@ -4,5 +4,10 @@
 
 #include "console/keys.hpp"
 #include "console/output.hpp"
+#include "support/input/line_input.hpp"
+#include "support/input/number_input.hpp"
+#include "support/input/number_parsing.hpp"
 #include "support/numbers/number_output.hpp"
 #include "support/screen/screen_utilities.hpp"
+#include "support/text/command_tail.hpp"
+#include "support/text/text_routines.hpp"
