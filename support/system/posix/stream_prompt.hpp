@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "support/system/system_services.hpp"
+
 namespace conkit::system {
 
 // Writes the caption (unless blank) and the text, each on a line of its own,
