@@ -90,7 +90,7 @@ std::int32_t PromptOnStreams(int input, int output, const char* text, const char
     if (buttons == kMbOk) {
         return kIdOk;
     }
-    WriteAll(output, "[y/N] ", 6);
+    WriteLine(output, "[y/N]");
     return ReadYes(input) ? kIdYes : kIdNo;
 }
 

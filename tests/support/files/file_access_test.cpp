@@ -7,10 +7,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace conkit {
@@ -28,11 +27,26 @@ class FileAccessTest : public ::testing::Test {
 
     const char* Path() const { return path_.c_str(); }
 
-    void Put(const std::string& content) const { std::ofstream(path_) << content; }
+    void Put(const std::string& content) const {
+        FILE* out = std::fopen(path_.c_str(), "wb");
+        ASSERT_NE(out, nullptr);
+        std::fwrite(content.data(), 1, content.size(), out);
+        std::fclose(out);
+    }
 
     std::string Content() const {
-        std::ifstream in(path_);
-        return {std::istreambuf_iterator<char>(in), {}};
+        std::string text;
+        FILE* in = std::fopen(path_.c_str(), "rb");
+        if (in == nullptr) {
+            return text;
+        }
+        char buffer[256];
+        std::size_t got = 0;
+        while ((got = std::fread(buffer, 1, sizeof buffer, in)) > 0) {
+            text.append(buffer, got);
+        }
+        std::fclose(in);
+        return text;
     }
 
     static std::uint32_t LastError() { return system::CurrentSystem().GetLastError(); }

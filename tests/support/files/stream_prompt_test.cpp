@@ -79,7 +79,7 @@ TEST(StreamPromptTest, QuestionShowsCaptionTextAndHintAndTakesOnlyItsLine) {
     Pipe output;
     input.Put("y\nnext line\n");
     EXPECT_EQ(PromptOnStreams(input.ends[0], output.ends[1], "Delete it?", "Files", 0x24), kIdYes);
-    EXPECT_EQ(output.Drain(), "Files\nDelete it?\n[y/N] ");
+    EXPECT_EQ(output.Drain(), "Files\nDelete it?\n[y/N]\n");
     input.CloseWriteEnd();
     char rest[32] = {};
     EXPECT_EQ(read(input.ends[0], rest, sizeof rest), 10);
@@ -130,7 +130,7 @@ TEST(StreamPromptTest, ProcessWithoutATerminalAsksOnStandardErrorAndInput) {
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), kIdYes);
-    EXPECT_EQ(errors.Drain(), "Proceed?\n[y/N] ");
+    EXPECT_EQ(errors.Drain(), "Proceed?\n[y/N]\n");
 }
 
 }  // namespace
