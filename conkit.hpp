@@ -4,6 +4,10 @@
 
 #include "console/keys.hpp"
 #include "console/output.hpp"
+#include "support/clock/clock_time.hpp"
+#include "support/clock/random_numbers.hpp"
+#include "support/files/file_access.hpp"
+#include "support/files/message_boxes.hpp"
 #include "support/input/line_input.hpp"
 #include "support/input/number_input.hpp"
 #include "support/input/number_parsing.hpp"
