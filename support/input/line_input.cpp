@@ -57,8 +57,7 @@ std::uint32_t ReadLineInput(char* buffer, std::uint32_t capacity) {
     if (delivered < capacity) {
         // The read ended without a line end and without filling the buffer
         // (the input ended mid-line): every character is kept.
-        const std::uint32_t length =
-            buffer[delivered - 1] == '\r' ? delivered - 1 : delivered;
+        const std::uint32_t length = buffer[delivered - 1] == '\r' ? delivered - 1 : delivered;
         buffer[length] = '\0';
         return length;
     }

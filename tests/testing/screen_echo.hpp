@@ -19,9 +19,7 @@ class ScreenEcho final : public host::EchoTarget {
     ScreenEcho(std::uint16_t columns, std::uint16_t rows) : screen(columns, rows) {}
 
     void Echo(const char* chars, std::uint32_t count) override { screen.Write(chars, count); }
-    host::EchoLayout Layout() const override {
-        return {screen.Cursor().column, screen.Columns()};
-    }
+    host::EchoLayout Layout() const override { return {screen.Cursor().column, screen.Columns()}; }
 
     host::ScreenBuffer screen;
 };

@@ -20,8 +20,8 @@ std::uint32_t JoinArguments(const char* arguments, std::uint32_t size, char* lin
     const char* const end = arguments + size;
     bool programName = true;
     while (next < end) {
-        const auto* zero = static_cast<const char*>(
-            std::memchr(next, '\0', static_cast<std::size_t>(end - next)));
+        const auto* zero =
+            static_cast<const char*>(std::memchr(next, '\0', static_cast<std::size_t>(end - next)));
         if (zero == nullptr) {
             break;
         }
@@ -29,8 +29,9 @@ std::uint32_t JoinArguments(const char* arguments, std::uint32_t size, char* lin
         next = zero + 1;
 
         const std::size_t dropped =
-            programName ? static_cast<std::size_t>(std::count(argument.begin(), argument.end(), '"'))
-                        : 0;
+            programName
+                ? static_cast<std::size_t>(std::count(argument.begin(), argument.end(), '"'))
+                : 0;
         const bool quoted = NeedsQuotes(argument);
         std::size_t needed = argument.size() - dropped + (quoted ? 2U : 0U);
         if (!programName) {

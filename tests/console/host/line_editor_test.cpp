@@ -113,8 +113,8 @@ struct EditCase {
     friend void PrintTo(const EditCase& c, std::ostream* os) { *os << c.line; }
 };
 
-class EditingKeysTest : public EditorOnScreenTest, public ::testing::WithParamInterface<EditCase> {
-};
+class EditingKeysTest : public EditorOnScreenTest,
+                        public ::testing::WithParamInterface<EditCase> {};
 
 TEST_P(EditingKeysTest, ChangeTheLineAtTheCursorAndTheScreenFollows) {
     Feed(GetParam().keys + kEnter);
@@ -128,9 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"TypingInsertsAtTheCursor", Text("abc") + kLeft + kLeft + Text("XY"), "aXYbc"},
         EditCase{"HomeThenTyping", Text("abc") + kHome + Text("X"), "Xabc"},
         EditCase{"EndAfterHome", Text("abc") + kHome + kEnd + Text("X"), "abcX"},
-        EditCase{"RightStopsAtTheEnd", Text("abc") + kHome + kRight + kRight + kRight + kRight +
-                                           Text("d"),
-                 "abcd"},
+        EditCase{"RightStopsAtTheEnd",
+                 Text("abc") + kHome + kRight + kRight + kRight + kRight + Text("d"), "abcd"},
         EditCase{"LeftStopsAtTheStart", Text("ab") + kLeft + kLeft + kLeft + Text("X"), "Xab"},
         EditCase{"DeleteTakesTheCharacterUnderTheCursor", Text("abc") + kHome + kDelete, "bc"},
         EditCase{"DeleteAtTheEndDoesNothing", Text("abc") + kDelete, "abc"},

@@ -59,8 +59,7 @@ struct LongLineCase {
     friend void PrintTo(const LongLineCase& c, std::ostream* os) { *os << c.typed; }
 };
 
-class LineLengthTest : public LineInputTest,
-                       public ::testing::WithParamInterface<LongLineCase> {};
+class LineLengthTest : public LineInputTest, public ::testing::WithParamInterface<LongLineCase> {};
 
 // At capacity 80 a line keeps at most 79 characters, and whatever did not
 // fit never reaches the next read.

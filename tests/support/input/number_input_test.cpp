@@ -91,19 +91,19 @@ TEST_P(ReadLineAsHexTest, GivesTheNumber) {
     EXPECT_EQ(result.valid, c.valid);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ReadLineAsHexTest,
-    ::testing::Values(HexCase{"ff", 0xFF, true}, HexCase{"  1A2b", 0x1A2B, true},
-                      HexCase{"\t0", 0, true}, HexCase{"123456789", 0x23456789, true},
-                      HexCase{"FFFFFFFF", 0xFFFFFFFF, true}, HexCase{"", 0, false},
-                      HexCase{"   ", 0, false},
-                      // The number ends at a character outside the table.
-                      HexCase{"12g4", 0x12, true}, HexCase{"7f ", 0x7F, true},
-                      HexCase{"1 2", 0x1, true}, HexCase{"-5", 0, true}, HexCase{"x1", 0, true},
-                      HexCase{"\xE1", 0, true},
-                      // ':' to '@' count 255 each, and '`' folds onto '@'.
-                      HexCase{":", 255, true}, HexCase{"1@", 16 + 255, true},
-                      HexCase{"`", 255, true}));
+INSTANTIATE_TEST_SUITE_P(Cases, ReadLineAsHexTest,
+                         ::testing::Values(HexCase{"ff", 0xFF, true},
+                                           HexCase{"  1A2b", 0x1A2B, true}, HexCase{"\t0", 0, true},
+                                           HexCase{"123456789", 0x23456789, true},
+                                           HexCase{"FFFFFFFF", 0xFFFFFFFF, true},
+                                           HexCase{"", 0, false}, HexCase{"   ", 0, false},
+                                           // The number ends at a character outside the table.
+                                           HexCase{"12g4", 0x12, true}, HexCase{"7f ", 0x7F, true},
+                                           HexCase{"1 2", 0x1, true}, HexCase{"-5", 0, true},
+                                           HexCase{"x1", 0, true}, HexCase{"\xE1", 0, true},
+                                           // ':' to '@' count 255 each, and '`' folds onto '@'.
+                                           HexCase{":", 255, true}, HexCase{"1@", 16 + 255, true},
+                                           HexCase{"`", 255, true}));
 
 TEST_F(NumberInputTest, HexWithNoInputIsInvalid) {
     const UnsignedConversion result = ReadLineAsHex();

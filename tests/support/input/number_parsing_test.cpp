@@ -33,22 +33,17 @@ TEST_P(ParseUnsignedTextTest, GivesTheNumberAndWritesNothing) {
     EXPECT_TRUE(console().Paints().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ParseUnsignedTextTest,
-                         ::testing::Values(UnsignedCase{"  42", 42, true},
-                                           UnsignedCase{"\t 7", 7, true},
-                                           UnsignedCase{"0", 0, true},
-                                           UnsignedCase{"4294967295", 4294967295U, true},
-                                           UnsignedCase{"0004294967295", 4294967295U, true},
-                                           UnsignedCase{"4294967296", 0, false},
-                                           UnsignedCase{"42949672950", 0, false},
-                                           UnsignedCase{"99999999999999999999", 0, false},
-                                           UnsignedCase{"12abc", 12, true},
-                                           UnsignedCase{"abc", 0, true},
-                                           UnsignedCase{"+7", 0, true},
-                                           UnsignedCase{"-7", 0, true},
-                                           UnsignedCase{"", 0, false},
-                                           UnsignedCase{"   ", 0, false},
-                                           UnsignedCase{" \t", 0, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseUnsignedTextTest,
+    ::testing::Values(UnsignedCase{"  42", 42, true}, UnsignedCase{"\t 7", 7, true},
+                      UnsignedCase{"0", 0, true}, UnsignedCase{"4294967295", 4294967295U, true},
+                      UnsignedCase{"0004294967295", 4294967295U, true},
+                      UnsignedCase{"4294967296", 0, false}, UnsignedCase{"42949672950", 0, false},
+                      UnsignedCase{"99999999999999999999", 0, false},
+                      UnsignedCase{"12abc", 12, true}, UnsignedCase{"abc", 0, true},
+                      UnsignedCase{"+7", 0, true}, UnsignedCase{"-7", 0, true},
+                      UnsignedCase{"", 0, false}, UnsignedCase{"   ", 0, false},
+                      UnsignedCase{" \t", 0, false}));
 
 TEST(ParseUnsignedTextLengthTest, TheLengthBoundsOnlyTheBlanks) {
     EXPECT_FALSE(ParseUnsignedText("  42", 2).valid);

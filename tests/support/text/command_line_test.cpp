@@ -25,9 +25,8 @@ std::string RunWithArguments(std::vector<std::string> arguments) {
     }
     argv.push_back(nullptr);
     pid_t child = 0;
-    EXPECT_EQ(posix_spawn(&child, CONKIT_PRINT_COMMAND_TAIL, &actions, nullptr, argv.data(),
-                          environ),
-              0);
+    EXPECT_EQ(
+        posix_spawn(&child, CONKIT_PRINT_COMMAND_TAIL, &actions, nullptr, argv.data(), environ), 0);
     posix_spawn_file_actions_destroy(&actions);
     ::close(pipeEnds[1]);
     std::string output;

@@ -44,8 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TailCase{"", false, ""}, TailCase{"prog.exe a b", true, "a b"},
                       TailCase{"prog.exe  a", true, " a"},
                       TailCase{"\"my prog.exe\" a", true, " a"},
-                      TailCase{"\"my prog.exe\"", false, ""},
-                      TailCase{"\"my prog.exe", false, ""},
+                      TailCase{"\"my prog.exe\"", false, ""}, TailCase{"\"my prog.exe", false, ""},
                       // A quote inside the name opens a stretch as well.
                       TailCase{"my\"pr og\"x a", true, "x a"},
                       // Only the space separates: a tab belongs to the name.

@@ -27,18 +27,18 @@ TEST_P(CompareTextTest, OrdersByUnsignedCharacters) {
         << c.first << " against " << c.second;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CompareTextTest,
-    ::testing::Values(CompareCase{"abc", "abc", std::strong_ordering::equal},
-                      CompareCase{"abc", "abd", std::strong_ordering::less},
-                      CompareCase{"abd", "abc", std::strong_ordering::greater},
-                      CompareCase{"ab", "abc", std::strong_ordering::less},
-                      CompareCase{"abc", "ab", std::strong_ordering::greater},
-                      CompareCase{"a", "A", std::strong_ordering::greater},
-                      CompareCase{"", "", std::strong_ordering::equal},
-                      CompareCase{"", "a", std::strong_ordering::less},
-                      CompareCase{"\xE9", "z", std::strong_ordering::greater},
-                      CompareCase{"\x01", "\xFF", std::strong_ordering::less}));
+INSTANTIATE_TEST_SUITE_P(Cases, CompareTextTest,
+                         ::testing::Values(CompareCase{"abc", "abc", std::strong_ordering::equal},
+                                           CompareCase{"abc", "abd", std::strong_ordering::less},
+                                           CompareCase{"abd", "abc", std::strong_ordering::greater},
+                                           CompareCase{"ab", "abc", std::strong_ordering::less},
+                                           CompareCase{"abc", "ab", std::strong_ordering::greater},
+                                           CompareCase{"a", "A", std::strong_ordering::greater},
+                                           CompareCase{"", "", std::strong_ordering::equal},
+                                           CompareCase{"", "a", std::strong_ordering::less},
+                                           CompareCase{"\xE9", "z", std::strong_ordering::greater},
+                                           CompareCase{"\x01", "\xFF",
+                                                       std::strong_ordering::less}));
 
 TEST(CopyTextTest, CopiesTheCharactersAndTheTerminatorOnly) {
     char target[8] = {'x', 'x', 'x', 'x', 'x', 'x', 'x', 'x'};
@@ -68,11 +68,9 @@ TEST_P(TrimTrailingCharTest, CutsOnlyTheEnd) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, TrimTrailingCharTest,
-                         ::testing::Values(TrimCase{"abc  ", ' ', "abc"},
-                                           TrimCase{"   ", ' ', ""},
+                         ::testing::Values(TrimCase{"abc  ", ' ', "abc"}, TrimCase{"   ", ' ', ""},
                                            TrimCase{"  abc", ' ', "  abc"},
-                                           TrimCase{"a b c", ' ', "a b c"},
-                                           TrimCase{"", ' ', ""},
+                                           TrimCase{"a b c", ' ', "a b c"}, TrimCase{"", ' ', ""},
                                            TrimCase{"abxx", 'x', "ab"},
                                            TrimCase{"xabx", 'x', "xab"},
                                            TrimCase{"ab\xFF\xFF", '\xFF', "ab"}));
