@@ -39,9 +39,6 @@ std::uint32_t ReadLineInput(char* buffer, std::uint32_t capacity) {
     host::ConsoleHost& console = host::CurrentHost();
     std::uint32_t delivered = 0;
     console.ReadConsoleA(inputHandle, buffer, capacity, &delivered);
-    if (delivered > capacity) {
-        delivered = capacity;
-    }
     if (delivered == 0) {
         return 0;
     }

@@ -28,9 +28,9 @@ SignedConversion ReadLineAsSigned();
 
 // Reads a line and returns its hexadecimal number after leading blanks,
 // valid, in either case of the letters; only the last eight digits count.
-// The number ends at the first character that is neither a digit, a letter
-// A to F (or a to f) nor one of ':' to '@' (which count 255 each).
-// Invalid for an empty line, a line of blanks, or no input.
+// The characters ':' to '@' (and '`', the small form of '@') count 255
+// each; any other character ends the number. Invalid for an empty line, a
+// line of blanks, or no input.
 UnsignedConversion ReadLineAsHex();
 
 }  // namespace conkit

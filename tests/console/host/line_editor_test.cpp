@@ -235,16 +235,6 @@ TEST(EditorEchoTest, WithoutEchoTheKeysStillEdit) {
     EXPECT_EQ(DeliverAll(editor), "bcd\r\n");
 }
 
-TEST(LineEditorTest, BackspaceAtTheStartDoesNothing) {
-    LineEditor editor;
-    RecordingEcho echo;
-    editor.Feed(kBackspace, &echo);
-    editor.Feed(Key('a'), &echo);
-    EXPECT_TRUE(editor.Feed(kEnter, &echo));
-    EXPECT_EQ(echo.echoed, "a\r\n");
-    EXPECT_EQ(DeliverAll(editor), "a\r\n");
-}
-
 TEST(LineEditorTest, ReleasesControlKeysAndKeysWithoutCharactersAreIgnored) {
     LineEditor editor;
     InputRecord release = Key('a');

@@ -130,6 +130,12 @@ TEST_F(RawLineInputTest, AnLfWithoutCrEndsTheTextWithoutCuttingIt) {
     EXPECT_EQ(Stored(), "ab");
 }
 
+TEST_F(RawLineInputTest, AReadWithoutAnLfKeepsEveryCharacterButAFinalCr) {
+    Type("ab\r");
+    EXPECT_EQ(ReadLine(), 2U);
+    EXPECT_EQ(Stored(), "ab");
+}
+
 // An LF left in the buffer by an earlier, longer line lies beyond what the
 // next read delivers and must not be taken for its line end.
 TEST_F(RawLineInputTest, AStaleLfBeyondTheCharactersDeliveredIsIgnored) {

@@ -67,13 +67,6 @@ TEST_F(NumberInputTest, SignedWritesItsMessageAfterTheEchoedLine) {
     EXPECT_EQ(console().Screen().Cursor(), (host::Coord{0, 2}));
 }
 
-TEST_F(NumberInputTest, SignedAcceptsTheMostNegativeNumber) {
-    TypeLine("-2147483648");
-    const SignedConversion result = ReadLineAsSigned();
-    EXPECT_EQ(result.value, INT32_MIN);
-    EXPECT_TRUE(result.valid);
-}
-
 struct HexCase {
     std::string typed;
     std::uint32_t value;
