@@ -110,7 +110,8 @@ void MotionBytes::AddDecimal(std::uint32_t n) {
     }
 }
 
-MotionBytes PlanMove(std::optional<Coord> from, Coord to, const CellRewriter& rewriter) {
+MotionBytes PlanMove(std::optional<Coord> from, Coord to, bool lineFeed,
+                     const CellRewriter& rewriter) {
     if (from.has_value() && *from == to) {
         return {};
     }
@@ -120,7 +121,8 @@ MotionBytes PlanMove(std::optional<Coord> from, Coord to, const CellRewriter& re
     }
     MotionBytes relative;
     if (to.row > from->row) {
-        relative = Repeated(to.row - from->row, '\n', 'B');
+        const std::uint32_t down = to.row - from->row;
+        relative = lineFeed ? Repeated(down, '\n', 'B') : Parameterised(down, 'B');
     } else if (to.row < from->row) {
         relative = Parameterised(from->row - to.row, 'A');
     }

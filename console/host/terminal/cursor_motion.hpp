@@ -6,7 +6,7 @@
 //   CSI n C / CSI n D    right / left n columns (CUF / CUB)
 //   CSI n G              to column n of this row (CHA)
 //   CR                   to column 1 of this row
-//   LF                   down one row, same column (output processing off)
+//   LF                   down one row, same column, when the tty adds no CR
 //   BS                   left one column
 //   the cells' own characters, written again, to go right over cells that
 //   already show them in the current colours
@@ -56,9 +56,10 @@ class CellRewriter {
 };
 
 // The shortest byte sequence that takes the cursor from from (nothing when
-// its place is unknown) to to. Moves below the current row use LF, which
-// never stands on the last row of the terminal here, since to is a cell of
-// the terminal.
-MotionBytes PlanMove(std::optional<Coord> from, Coord to, const CellRewriter& rewriter);
+// its place is unknown) to to. When lineFeed is true, LF may move down (the
+// tty adds no CR to it); it never stands on the last row of the terminal
+// here, since to is a cell of the terminal.
+MotionBytes PlanMove(std::optional<Coord> from, Coord to, bool lineFeed,
+                     const CellRewriter& rewriter);
 
 }  // namespace conkit::host::terminal

@@ -8,10 +8,11 @@
 namespace conkit::host::terminal {
 
 ScreenRenderer::ScreenRenderer(const ScreenBuffer& picture, const GlyphTable& glyphs,
-                               TerminalWriter& out)
+                               TerminalWriter& out, bool lineFeed)
     : picture_(picture),
       glyphs_(glyphs),
       out_(out),
+      lineFeed_(lineFeed),
       shown_(std::size_t{picture.Columns()} * picture.Rows()),
       scrolls_(picture.ScrollCount()) {}
 
@@ -130,7 +131,7 @@ bool ScreenRenderer::Rewrite(std::uint16_t row, std::uint16_t first, std::uint16
 }
 
 void ScreenRenderer::MoveTo(Coord cell) {
-    const MotionBytes motion = PlanMove(cursor_, cell, *this);
+    const MotionBytes motion = PlanMove(cursor_, cell, lineFeed_, *this);
     out_.Append(motion.Data(), motion.Length());
     cursor_ = cell;
 }

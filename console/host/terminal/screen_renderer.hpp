@@ -27,8 +27,10 @@ namespace conkit::host::terminal {
 class ScreenRenderer final : private CellRewriter {
   public:
     // Takes its storage once, for the buffer's size. Until the first
-    // Repaint nothing is assumed about what the terminal shows.
-    ScreenRenderer(const ScreenBuffer& picture, const GlyphTable& glyphs, TerminalWriter& out);
+    // Repaint nothing is assumed about what the terminal shows. lineFeed:
+    // the terminal gets LF as it is sent (no CR added by the tty).
+    ScreenRenderer(const ScreenBuffer& picture, const GlyphTable& glyphs, TerminalWriter& out,
+                   bool lineFeed);
 
     // The terminal's size in cells. After a change nothing is assumed about
     // the terminal's cursor; the caller repaints.
@@ -69,6 +71,7 @@ class ScreenRenderer final : private CellRewriter {
     const ScreenBuffer& picture_;
     const GlyphTable& glyphs_;
     TerminalWriter& out_;
+    bool lineFeed_;
     std::vector<ShownCell> shown_;
     Coord terminal_{};
     std::optional<Coord> cursor_;

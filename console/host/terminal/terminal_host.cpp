@@ -1,6 +1,8 @@
 #include "console/host/terminal/terminal_host.hpp"
 
 #include <errno.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -33,17 +35,29 @@ void SayWhyInputEnded(bool hungUp) {
     WriteAll(2, reason, std::strlen(reason));
 }
 
+// True when fd is a tty and the same one as ttyFd, so that the session's
+// modes (no output processing) hold for what is written to it.
+bool SameTty(int fd, int ttyFd) {
+    struct stat first {};
+    struct stat second {};
+    return ttyFd >= 0 && ::fstat(fd, &first) == 0 && ::fstat(ttyFd, &second) == 0 &&
+           S_ISCHR(first.st_mode) && first.st_rdev == second.st_rdev;
+}
+
 }  // namespace
 
 TerminalHost::TerminalHost(int inputFd, int outputFd, const TerminalSettings& settings)
     : inputFd_(inputFd),
       outputFd_(outputFd),
+      ttyFd_(settings.inputIsTty       ? inputFd
+             : ::isatty(outputFd) == 1 ? outputFd
+                                       : -1),
       settings_(settings),
       picture_(BufferSizeFor(settings.terminalSize).column,
                BufferSizeFor(settings.terminalSize).row),
       glyphs_(settings.utf8),
       out_(outputFd, WriterCapacity(settings.terminalSize)),
-      renderer_(picture_, glyphs_, out_),
+      renderer_(picture_, glyphs_, out_, ::isatty(outputFd) != 1 || SameTty(outputFd, ttyFd_)),
       source_(inputFd),
       keyboard_(source_) {}
 
@@ -58,8 +72,8 @@ void TerminalHost::Start() {
         return;
     }
     started_ = true;
-    ownsSession_ =
-        EnterSession({inputFd_, outputFd_, settings_.inputIsTty, settings_.outputIsTerminal});
+    ownsSession_ = EnterSession({ttyFd_, outputFd_, settings_.outputIsTerminal,
+                                 settings_.inputIsTty && settings_.outputIsTerminal});
     if (settings_.outputIsTerminal) {
         renderer_.SetTerminalSize(settings_.terminalSize);
         renderer_.Repaint();

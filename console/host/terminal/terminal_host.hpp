@@ -99,6 +99,9 @@ class TerminalHost final : public ConsoleHost, private EchoTarget, private ByteS
 
     int inputFd_;
     int outputFd_;
+    // The tty whose modes the session sets: the input's, else the output's;
+    // -1 for none.
+    int ttyFd_;
     TerminalSettings settings_;
     ScreenBuffer picture_;
     GlyphTable glyphs_;

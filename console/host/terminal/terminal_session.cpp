@@ -70,13 +70,13 @@ termios SessionModes(termios modes, bool signalKeys) {
 
 void ApplyModes() {
     const termios modes = SessionModes(session.user, session.signalKeys != 0);
-    tcsetattr(session.setup.inputFd, TCSANOW, &modes);
+    tcsetattr(session.setup.ttyFd, TCSANOW, &modes);
 }
 
 // Turns the session's modes and protocols on; askTerminal adds the queries
 // whose answers arrive as input.
 void Enable(bool askTerminal) {
-    if (session.setup.inputIsTty) {
+    if (session.setup.ttyFd >= 0) {
         ApplyModes();
     }
     if (session.setup.outputIsTerminal) {
@@ -112,8 +112,8 @@ void Disable() {
         text.Add("\x1b[?9001l");
         text.WriteTo(session.setup.outputFd);
     }
-    if (session.setup.inputIsTty) {
-        tcsetattr(session.setup.inputFd, TCSANOW, &session.user);
+    if (session.setup.ttyFd >= 0) {
+        tcsetattr(session.setup.ttyFd, TCSANOW, &session.user);
     }
 }
 
@@ -145,8 +145,8 @@ void OnStop(int) {
     sigfillset(&stop.sa_mask);
     sigaction(SIGTSTP, &stop, nullptr);
     if (wasActive) {
-        if (session.setup.inputIsTty) {
-            tcgetattr(session.setup.inputFd, &session.user);
+        if (session.setup.ttyFd >= 0) {
+            tcgetattr(session.setup.ttyFd, &session.user);
         }
         Enable(false);
     }
@@ -197,14 +197,14 @@ bool EnterSession(const SessionSetup& setup) {
     session.kittyPushed = 0;
     session.exitRow = 0;
     session.exitScroll = 0;
-    if (setup.inputIsTty && tcgetattr(setup.inputFd, &session.user) != 0) {
-        session.setup.inputIsTty = false;
+    if (setup.ttyFd >= 0 && tcgetattr(setup.ttyFd, &session.user) != 0) {
+        session.setup.ttyFd = -1;
     }
     if (!handlersInstalled) {
         InstallHandlers();
         handlersInstalled = true;
     }
-    Enable(session.setup.inputIsTty && setup.outputIsTerminal);
+    Enable(setup.askTerminal && setup.outputIsTerminal);
     session.active = 1;
     return true;
 }
@@ -224,7 +224,7 @@ void SetSignalKeys(bool enabled) {
         return;
     }
     session.signalKeys = enabled ? 1 : 0;
-    if (session.setup.inputIsTty) {
+    if (session.setup.ttyFd >= 0) {
         ApplyModes();
     }
 }

@@ -23,12 +23,13 @@
 namespace conkit::host::terminal {
 
 struct SessionSetup {
-    int inputFd = 0;
+    // The tty whose modes are changed and restored, or -1 for none.
+    int ttyFd = -1;
     int outputFd = 1;
-    // The input is a tty: its modes are changed and restored.
-    bool inputIsTty = false;
     // The output is a terminal: it is sent escape sequences.
     bool outputIsTerminal = false;
+    // The terminal's answers reach the input: the queries are sent.
+    bool askTerminal = false;
 };
 
 // The kitty keyboard flags pushed when the terminal answers: disambiguate
