@@ -74,7 +74,9 @@ void ScreenRenderer::FollowScroll() {
         out_.Append('r');
     }
     out_.Append("\x1b[", 2);
-    out_.AppendDecimal(lines);
+    if (lines != 1) {
+        out_.AppendDecimal(lines);
+    }
     out_.Append('S');
     if (region) {
         out_.Append("\x1b[r", 3);
