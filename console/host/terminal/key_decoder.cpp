@@ -1,3 +1,14 @@
+// What the decoder takes a byte stream to mean, beyond the sequences
+// themselves (sequence_reports.hpp):
+//   ESC key     the key with Alt added; ESC ESC is the Escape key, and the
+//               second ESC starts afresh
+//   ESC alone   the Escape key once the timeout has passed since the last
+//               byte; any other unfinished sequence is then dropped
+//   0x08, 0x7F  Backspace (so Ctrl+H is Backspace too)
+//   UTF-8       the character's code page 437 byte; invalid bytes are
+//               dropped
+// A control sequence longer than kLongestSequence is skipped to its final
+// byte; a control byte inside a sequence ends it and is read afresh.
 #include "console/host/terminal/key_decoder.hpp"
 
 #include <algorithm>

@@ -39,6 +39,8 @@ KeyShape KeypadFunctionKey(std::size_t index) {
     if (index < std::size(kCharacters)) {
         return KeypadKey(kCharacters[index]);
     }
+    // Left, Right, Up, Down, Page Up, Page Down, Home, End, Insert, Delete
+    // and the middle key, as the keypad sends them with Num Lock off.
     constexpr KeyShape kNavigation[] = {
         {0x25, 0x4B, 0}, {0x27, 0x4D, 0}, {0x26, 0x48, 0}, {0x28, 0x50, 0},
         {0x21, 0x49, 0}, {0x22, 0x51, 0}, {0x24, 0x47, 0}, {0x23, 0x4F, 0},
@@ -54,19 +56,19 @@ KeyShape KeypadFunctionKey(std::size_t index) {
 // Modifier keys from left Shift (57441) to ISO level 3 shift (57453), which
 // a US keyboard has as right Alt. Hyper and Meta keys have no US key.
 constexpr KeyShape kModifierKeys[] = {
-    {0x10, 0x2A, 0},
-    {0x11, 0x1D, 0},
-    {0x12, 0x38, 0},
-    {0x5B, 0x5B, 0, true},
-    {},
-    {},
-    {0x10, 0x36, 0},
-    {0x11, 0x1D, 0, true},
-    {0x12, 0x38, 0, true},
-    {0x5C, 0x5C, 0, true},
-    {},
-    {},
-    {0x12, 0x38, 0, true},
+    {0x10, 0x2A, 0},        // left Shift
+    {0x11, 0x1D, 0},        // left Ctrl
+    {0x12, 0x38, 0},        // left Alt
+    {0x5B, 0x5B, 0, true},  // left Super
+    {},                     // left Hyper
+    {},                     // left Meta
+    {0x10, 0x36, 0},        // right Shift
+    {0x11, 0x1D, 0, true},  // right Ctrl
+    {0x12, 0x38, 0, true},  // right Alt
+    {0x5C, 0x5C, 0, true},  // right Super
+    {},                     // right Hyper
+    {},                     // right Meta
+    {0x12, 0x38, 0, true},  // ISO level 3 shift
 };
 
 // The key of a private-use code; an empty shape for one without a US key.
