@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <ctime>
 #include <fstream>
 #include <string>
 
@@ -34,6 +35,29 @@ void Drain(int master, double seconds) {
 }
 
 }  // namespace
+
+double PollLoopCpuShare(double seconds) {
+    const pid_t child = ::fork();
+    if (child < 0) {
+        return -1;
+    }
+    if (child == 0) {
+        const timespec tick{0, 10'000'000};
+        pollfd input{0, POLLIN, 0};
+        for (;;) {
+            ::clock_nanosleep(CLOCK_MONOTONIC, 0, &tick, nullptr);
+            ::poll(&input, 1, 0);
+            ::poll(&input, 1, 0);
+        }
+    }
+    ::usleep(1'000'000);
+    const double before = CpuSeconds(child);
+    ::usleep(static_cast<useconds_t>(seconds * 1e6));
+    const double after = CpuSeconds(child);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    return before < 0 ? -1 : (after - before) / seconds;
+}
 
 double IdleCpuShare(const char* program, double seconds) {
     winsize size{};

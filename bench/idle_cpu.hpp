@@ -8,4 +8,9 @@ namespace conkit::bench {
 // Negative when the program could not be run.
 double IdleCpuShare(const char* program, double seconds);
 
+// The same for a bare loop that sleeps 10 ms and polls the input twice, as
+// the key wait does at the least: the floor this machine sets for any
+// implementation of that wait.
+double PollLoopCpuShare(double seconds);
+
 }  // namespace conkit::bench

@@ -37,12 +37,9 @@ void KeyboardInput::Pump() {
 
 void KeyboardInput::Discard() {
     queue_.Flush();
-    for (int round = 0; round < kDiscardRounds && !source_.Ended(); ++round) {
+    for (int round = 0; round < kDiscardRounds && !source_.FillReady().empty(); ++round) {
         DecodeBuffered(SteadyNow());
         queue_.Flush();
-        if (source_.Buffered().empty() && source_.FillReady().empty()) {
-            break;
-        }
     }
 }
 

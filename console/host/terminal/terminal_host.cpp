@@ -180,10 +180,13 @@ bool TerminalHost::SetConsoleMode(Handle input, std::uint32_t mode) {
     }
     Start();
     inputMode_ = mode;
-    if (ownsSession_) {
-        SetSignalKeys((mode & kProcessedInput) != 0);
-    }
     return true;
+}
+
+void TerminalHost::ApplySignalKeys() {
+    if (ownsSession_) {
+        SetSignalKeys((inputMode_ & kProcessedInput) != 0);
+    }
 }
 
 void TerminalHost::PumpKeys() {
@@ -246,6 +249,7 @@ bool TerminalHost::FlushConsoleInputBuffer(Handle input) {
 }
 
 void TerminalHost::WaitForInput() {
+    ApplySignalKeys();
     const sigset_t wake = WakeSignals();
     sigset_t unblocked;
     sigprocmask(SIG_BLOCK, &wake, &unblocked);
@@ -422,6 +426,7 @@ bool TerminalHost::ReadConsoleOutputAttribute(Handle output, std::uint16_t* attr
 }
 
 void TerminalHost::Sleep(std::uint32_t milliseconds) {
+    ApplySignalKeys();
     timespec remaining{static_cast<time_t>(milliseconds / 1000),
                        static_cast<long>(milliseconds % 1000) * 1'000'000L};
     while (clock_nanosleep(CLOCK_MONOTONIC, 0, &remaining, &remaining) == EINTR) {

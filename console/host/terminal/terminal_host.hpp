@@ -6,8 +6,11 @@
 //
 // The tty is in non-canonical, no-echo mode from the first console call to
 // the end of the process; the console input modes are the host's own. While
-// the console mode has no processed input (mode 0) ISIG is off, so Ctrl+C is
-// a key; otherwise Ctrl+C and Ctrl+Z act as usual.
+// the program waits (a pause or a blocking read) in a mode without processed
+// input (mode 0), ISIG is off, so Ctrl+C is a key; otherwise Ctrl+C and
+// Ctrl+Z act as usual. A mode set and put back before the program waits, as
+// every key poll does, never reaches the tty: that would cost six system
+// calls a poll for keys typed within microseconds.
 //
 // When the input ends or the terminal hangs up while a key is awaited, the
 // host restores the terminal, says so on stderr in one line and ends the
@@ -86,6 +89,7 @@ class TerminalHost final : public ConsoleHost, private EchoTarget, private ByteS
   private:
     void Start();
     void ServiceSignals();
+    void ApplySignalKeys();
     void Show(std::uint16_t firstRow, std::uint16_t lastRow);
     void WriteProcessed(const char* chars, std::uint32_t count);
     void Echo(const char* chars, std::uint32_t count) override;

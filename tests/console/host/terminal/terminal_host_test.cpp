@@ -76,15 +76,28 @@ TEST(TerminalModesTest, FirstUseEntersTheSessionModesAndTheEndRestoresTheUsersOn
     EXPECT_NE(shown.find("\x1b[?9001l"), std::string::npos);
 }
 
-TEST(TerminalModesTest, ModeZeroTurnsTheSignalKeysOffSoCtrlCIsAKey) {
+TEST(TerminalModesTest, WaitingInModeZeroTurnsTheSignalKeysOffSoCtrlCIsAKey) {
     PtyTerminal terminal;
     TerminalHost& host = terminal.Host();
     host.SetConsoleMode(kIn, 0);
+    host.Sleep(0);
     EXPECT_EQ(Modes(terminal.Slave()).c_lflag & ISIG, 0U);
     terminal.Type("\x03");
     AwaitTyped(terminal.Slave());
     EXPECT_EQ(PeekCharacter(host), 0x03);
     host.SetConsoleMode(kIn, kDefaultInputMode);
+    host.Sleep(0);
+    EXPECT_NE(Modes(terminal.Slave()).c_lflag & ISIG, 0U);
+}
+
+TEST(TerminalModesTest, AModePutBackBeforeAnyWaitNeverReachesTheTty) {
+    PtyTerminal terminal;
+    TerminalHost& host = terminal.Host();
+    host.GetStdHandle(StdHandle::input);
+    host.SetConsoleMode(kIn, 0);
+    PeekCharacter(host);
+    host.SetConsoleMode(kIn, kDefaultInputMode);
+    host.Sleep(0);
     EXPECT_NE(Modes(terminal.Slave()).c_lflag & ISIG, 0U);
 }
 
