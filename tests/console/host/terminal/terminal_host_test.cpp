@@ -96,6 +96,7 @@ TEST(TerminalModesTest, AModePutBackBeforeAnyWaitNeverReachesTheTty) {
     host.GetStdHandle(StdHandle::input);
     host.SetConsoleMode(kIn, 0);
     PeekCharacter(host);
+    EXPECT_NE(Modes(terminal.Slave()).c_lflag & ISIG, 0U);
     host.SetConsoleMode(kIn, kDefaultInputMode);
     host.Sleep(0);
     EXPECT_NE(Modes(terminal.Slave()).c_lflag & ISIG, 0U);
