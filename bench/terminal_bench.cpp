@@ -98,7 +98,7 @@ int Run(const char* game) {
                 static_cast<double>(ours.bytes) / static_cast<double>(theirs.bytes));
     std::printf(
         "write(2) calls per key: conkit %.1f (one per console write with a change), "
-        "ncurses %.1f (one per refresh)\n",
+        "ncurses %.1f\n",
         static_cast<double>(ours.writes) / std::size(kKeys),
         static_cast<double>(theirs.writes) / std::size(kKeys));
 
