@@ -99,6 +99,13 @@ class Pane:
                   "--", *command)
         self.tmux("set-option", "-g", "remain-on-exit", "on")
 
+    def start_shell(self):
+        """Runs an interactive bash with job control in the pane."""
+        environment = {"LANG": "C.UTF-8", "TERM": "tmux-256color", "PS1": "$ ", **SANITIZER_ENV}
+        settings = [f"{k}={v}" for k, v in environment.items()]
+        self.tmux("new-session", "-d", "-x", str(self.width), "-y", str(self.height), "-c",
+                  self.workdir, "--", "env", *settings, "bash", "--norc", "--noprofile", "-i")
+
     def keys(self, *keys):
         self.tmux("send-keys", "-t", "0", *keys)
 
