@@ -6,6 +6,7 @@ sleep for correctness."""
 
 import os
 import re
+import shutil
 import subprocess
 import sys
 import time
@@ -163,6 +164,7 @@ class Pane:
 
     def __exit__(self, *exc):
         self.kill_server()
+        shutil.rmtree(self.workdir, ignore_errors=True)
         return False
 
 
