@@ -47,8 +47,7 @@ bool SameTty(int fd, int ttyFd) {
 }  // namespace
 
 TerminalHost::TerminalHost(int inputFd, int outputFd, const TerminalSettings& settings)
-    : inputFd_(inputFd),
-      outputFd_(outputFd),
+    : outputFd_(outputFd),
       ttyFd_(settings.inputIsTty       ? inputFd
              : ::isatty(outputFd) == 1 ? outputFd
                                        : -1),
