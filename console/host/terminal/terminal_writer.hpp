@@ -9,8 +9,8 @@
 
 namespace conkit::host::terminal {
 
-// What reached the descriptor so far: one write call per Flush that had
-// bytes (retries after a short write or EINTR count as further calls).
+// What was handed to the descriptor so far: write(2) calls (a retry after a
+// short write or EINTR is a further call) and bytes.
 struct OutputStats {
     std::uint64_t writeCalls = 0;
     std::uint64_t bytes = 0;
@@ -26,9 +26,6 @@ class TerminalWriter {
     void Append(const char* bytes, std::size_t count);
     // Appends n in decimal.
     void AppendDecimal(std::uint32_t n);
-
-    // Bytes gathered and not yet written.
-    std::size_t Pending() const { return size_; }
 
     // Writes everything gathered; gives up on an error other than EINTR,
     // dropping the bytes. Returns true when everything was written.
