@@ -91,6 +91,7 @@ void TerminalHost::ServiceSignals() {
     }
     renderer_.SetTerminalSize(QueryTerminalSize(outputFd_).value_or(renderer_.TerminalSize()));
     renderer_.Repaint();
+    renderer_.ShowCursorAt(picture_.Cursor());
     out_.Flush();
 }
 
