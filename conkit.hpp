@@ -4,5 +4,9 @@
 
 #include "console/keys.hpp"
 #include "console/output.hpp"
+#include "support/dumps/frame_dump.hpp"
+#include "support/dumps/last_error.hpp"
+#include "support/dumps/memory_dump.hpp"
+#include "support/dumps/register_dump.hpp"
 #include "support/numbers/number_output.hpp"
 #include "support/screen/screen_utilities.hpp"

@@ -1,0 +1,98 @@
+#include "support/dumps/last_error.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "support/system/system_services.hpp"
+#include "tests/support/dumps/dump_console.hpp"
+#include "tests/testing/fake_system.hpp"
+
+namespace conkit {
+namespace {
+
+// A system that knows the text of one code and records what is asked of it.
+class TextSystem : public testing::FakeSystem {
+  public:
+    TextSystem(std::uint32_t lastError, std::uint32_t knownCode, const char* text)
+        : lastError_(lastError), knownCode_(knownCode), text_(text) {}
+
+    std::uint32_t GetLastError() override { return lastError_; }
+    std::uint32_t FormatMessageA(std::uint32_t flags, std::uint32_t code, char** text) override {
+        flags_.push_back(flags);
+        if (code != knownCode_) {
+            return 0;
+        }
+        *text = text_.data();
+        return static_cast<std::uint32_t>(std::strlen(text_.data()));
+    }
+    void LocalFree(char* text) override { freed_.push_back(text); }
+
+    void SetLastError(std::uint32_t code) { lastError_ = code; }
+    const std::vector<std::uint32_t>& Flags() const { return flags_; }
+    const std::vector<char*>& Freed() const { return freed_; }
+    char* Text() { return text_.data(); }
+
+  private:
+    std::uint32_t lastError_;
+    std::uint32_t knownCode_;
+    std::string text_;
+    std::vector<std::uint32_t> flags_;
+    std::vector<char*> freed_;
+};
+
+class LastErrorTest : public testing::DumpConsoleTest {};
+
+TEST_F(LastErrorTest, WritesTheCodeAndTheSystemTextAndFreesIt) {
+    TextSystem system(2, 2, "The system cannot find the file specified.\r\n");
+    testing::ScopedSystem installed(system);
+    ReportLastError();
+    EXPECT_EQ(Written(), "Error 2: The system cannot find the file specified.\r\n");
+    EXPECT_EQ(system.Flags(), std::vector<std::uint32_t>{0x1100});
+    EXPECT_EQ(system.Freed(), std::vector<char*>{system.Text()});
+}
+
+TEST_F(LastErrorTest, CodeWithoutTextGetsTheNumberAloneAndNothingFreed) {
+    TextSystem system(9999, 2, "known");
+    testing::ScopedSystem installed(system);
+    ReportLastError();
+    EXPECT_EQ(Written(), "Error 9999: ");
+    EXPECT_TRUE(system.Freed().empty());
+}
+
+TEST_F(LastErrorTest, TextOfAnEarlierCallIsNeitherWrittenNorFreedAgain) {
+    TextSystem system(2, 2, "known");
+    testing::ScopedSystem installed(system);
+    ReportLastError();
+    system.SetLastError(9999);
+    console().ClearTrace();
+    ReportLastError();
+    EXPECT_EQ(Written(), "Error 9999: ");
+    EXPECT_EQ(system.Freed().size(), 1U);
+}
+
+TEST_F(LastErrorTest, CodeIsWrittenUnsigned) {
+    TextSystem system(0xFFFFFFFF, 2, "known");
+    testing::ScopedSystem installed(system);
+    ReportLastError();
+    EXPECT_EQ(Written(), "Error 4294967295: ");
+}
+
+TEST_F(LastErrorTest, PosixLastErrorIsErrnoWithStrerrorsText) {
+    errno = ENOENT;
+    ReportLastError();
+    EXPECT_EQ(Written(), std::string("Error 2: ") + std::strerror(ENOENT));
+}
+
+TEST_F(LastErrorTest, PosixCodeWithoutTextGetsTheNumberAlone) {
+    errno = 9999;
+    ReportLastError();
+    EXPECT_EQ(Written(), "Error 9999: ");
+}
+
+}  // namespace
+}  // namespace conkit
