@@ -105,6 +105,23 @@ TEST_F(RegisterDumpTest, FlagsOf0x246GiveZeroFlagAndParityOnly) {
     EXPECT_EQ(written.substr(written.size() - flags.size()), flags);
 }
 
+TEST_F(RegisterDumpTest, LeavesTheWholeOfEveryAvxRegister) {
+    if (!__builtin_cpu_supports("avx")) {
+        GTEST_SKIP() << "no AVX";
+    }
+    std::uint8_t loaded[kProbeVectorCount][32];
+    std::uint8_t after[kProbeVectorCount][32] = {};
+    for (std::size_t v = 0; v < kProbeVectorCount; ++v) {
+        for (std::size_t b = 0; b < 32; ++b) {
+            loaded[v][b] = static_cast<std::uint8_t>(0x5C ^ (v * 32 + b));
+        }
+    }
+    testing::ProbeVectorsAcrossDump(loaded, after);
+    for (std::size_t v = 0; v < kProbeVectorCount; ++v) {
+        EXPECT_EQ(std::memcmp(after[v], loaded[v], 32), 0) << "ymm" << v;
+    }
+}
+
 TEST_F(RegisterDumpTest, LinesHaveTheirFixedLengths) {
     DumpRegisterSet();
     std::vector<std::size_t> lengths;

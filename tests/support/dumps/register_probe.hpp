@@ -41,4 +41,8 @@ static_assert(offsetof(RegisterProbe, afterVectors) == (sizeof(void*) == 8 ? 544
 
 extern "C" void ProbeRegisterDump(RegisterProbe* probe);
 
+// Loads all 256 bits of each AVX register (ymm0 to ymm15, ymm7 on i386)
+// from loaded, calls DumpRegisterSet and stores them to after. Needs AVX.
+extern "C" void ProbeVectorsAcrossDump(const std::uint8_t (*loaded)[32], std::uint8_t (*after)[32]);
+
 }  // namespace conkit::testing

@@ -1,4 +1,4 @@
-// The register-dump harness on i386; the probe is the one stack argument
+// The register-dump harnesses on i386. The probe is the one stack argument
 // and is kept on the stack across the call.
 #if defined(__i386__)
 
@@ -66,6 +66,33 @@ ProbeRegisterDump:
     cld
     ret
     .size ProbeRegisterDump, .-ProbeRegisterDump
+
+    .globl ProbeVectorsAcrossDump
+    .type ProbeVectorsAcrossDump, @function
+    .p2align 4
+ProbeVectorsAcrossDump:
+    movl 4(%esp), %eax
+    movl 8(%esp), %edx
+    vmovdqu 0(%eax), %ymm0
+    vmovdqu 32(%eax), %ymm1
+    vmovdqu 64(%eax), %ymm2
+    vmovdqu 96(%eax), %ymm3
+    vmovdqu 128(%eax), %ymm4
+    vmovdqu 160(%eax), %ymm5
+    vmovdqu 192(%eax), %ymm6
+    vmovdqu 224(%eax), %ymm7
+    call _ZN6conkit15DumpRegisterSetEv
+    vmovdqu %ymm0, 0(%edx)
+    vmovdqu %ymm1, 32(%edx)
+    vmovdqu %ymm2, 64(%edx)
+    vmovdqu %ymm3, 96(%edx)
+    vmovdqu %ymm4, 128(%edx)
+    vmovdqu %ymm5, 160(%edx)
+    vmovdqu %ymm6, 192(%edx)
+    vmovdqu %ymm7, 224(%edx)
+    vzeroupper
+    ret
+    .size ProbeVectorsAcrossDump, .-ProbeVectorsAcrossDump
     .popsection
 )");
 

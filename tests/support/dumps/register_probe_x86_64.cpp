@@ -1,5 +1,5 @@
-// The register-dump harness on x86-64; the probe arrives in rdi and is kept
-// on the stack across the call.
+// The register-dump harnesses on x86-64. The probe arrives in rdi and is
+// kept on the stack across the call.
 #if defined(__x86_64__)
 
 asm(R"(
@@ -99,6 +99,47 @@ ProbeRegisterDump:
     cld
     ret
     .size ProbeRegisterDump, .-ProbeRegisterDump
+
+    .globl ProbeVectorsAcrossDump
+    .type ProbeVectorsAcrossDump, @function
+    .p2align 4
+ProbeVectorsAcrossDump:
+    vmovdqu 0(%rdi), %ymm0
+    vmovdqu 32(%rdi), %ymm1
+    vmovdqu 64(%rdi), %ymm2
+    vmovdqu 96(%rdi), %ymm3
+    vmovdqu 128(%rdi), %ymm4
+    vmovdqu 160(%rdi), %ymm5
+    vmovdqu 192(%rdi), %ymm6
+    vmovdqu 224(%rdi), %ymm7
+    vmovdqu 256(%rdi), %ymm8
+    vmovdqu 288(%rdi), %ymm9
+    vmovdqu 320(%rdi), %ymm10
+    vmovdqu 352(%rdi), %ymm11
+    vmovdqu 384(%rdi), %ymm12
+    vmovdqu 416(%rdi), %ymm13
+    vmovdqu 448(%rdi), %ymm14
+    vmovdqu 480(%rdi), %ymm15
+    call _ZN6conkit15DumpRegisterSetEv
+    vmovdqu %ymm0, 0(%rsi)
+    vmovdqu %ymm1, 32(%rsi)
+    vmovdqu %ymm2, 64(%rsi)
+    vmovdqu %ymm3, 96(%rsi)
+    vmovdqu %ymm4, 128(%rsi)
+    vmovdqu %ymm5, 160(%rsi)
+    vmovdqu %ymm6, 192(%rsi)
+    vmovdqu %ymm7, 224(%rsi)
+    vmovdqu %ymm8, 256(%rsi)
+    vmovdqu %ymm9, 288(%rsi)
+    vmovdqu %ymm10, 320(%rsi)
+    vmovdqu %ymm11, 352(%rsi)
+    vmovdqu %ymm12, 384(%rsi)
+    vmovdqu %ymm13, 416(%rsi)
+    vmovdqu %ymm14, 448(%rsi)
+    vmovdqu %ymm15, 480(%rsi)
+    vzeroupper
+    ret
+    .size ProbeVectorsAcrossDump, .-ProbeVectorsAcrossDump
     .popsection
 )");
 
