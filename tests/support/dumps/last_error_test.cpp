@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -80,18 +79,6 @@ TEST_F(LastErrorTest, CodeIsWrittenUnsigned) {
     testing::ScopedSystem installed(system);
     ReportLastError();
     EXPECT_EQ(Written(), "Error 4294967295: ");
-}
-
-TEST_F(LastErrorTest, PosixLastErrorIsErrnoWithStrerrorsText) {
-    errno = ENOENT;
-    ReportLastError();
-    EXPECT_EQ(Written(), std::string("Error 2: ") + std::strerror(ENOENT));
-}
-
-TEST_F(LastErrorTest, PosixCodeWithoutTextGetsTheNumberAlone) {
-    errno = 9999;
-    ReportLastError();
-    EXPECT_EQ(Written(), "Error 9999: ");
 }
 
 }  // namespace
