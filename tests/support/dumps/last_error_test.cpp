@@ -55,6 +55,31 @@ TEST_F(LastErrorTest, WritesTheCodeAndTheSystemTextAndFreesIt) {
     EXPECT_EQ(system.Freed(), std::vector<char*>{system.Text()});
 }
 
+// Counts the console writes made before the last error was fetched.
+class WatchedSystem : public TextSystem {
+  public:
+    explicit WatchedSystem(const host::MemoryHost& console)
+        : TextSystem(2, 2, "text"), console_(console) {}
+    std::uint32_t GetLastError() override {
+        for (const host::LogEntry& entry : console_.Log()) {
+            writesBeforeFetch += entry.operation == host::Operation::writeConsole ? 1 : 0;
+        }
+        return TextSystem::GetLastError();
+    }
+    int writesBeforeFetch = 0;
+
+  private:
+    const host::MemoryHost& console_;
+};
+
+TEST_F(LastErrorTest, CodeIsFetchedBeforeAnythingIsWritten) {
+    WatchedSystem system(console());
+    testing::ScopedSystem installed(system);
+    ReportLastError();
+    EXPECT_EQ(system.writesBeforeFetch, 0);
+    EXPECT_EQ(Written(), "Error 2: text");
+}
+
 TEST_F(LastErrorTest, CodeWithoutTextGetsTheNumberAloneAndNothingFreed) {
     TextSystem system(9999, 2, "known");
     testing::ScopedSystem installed(system);
