@@ -1,0 +1,98 @@
+// Output and cell operations of the Windows console host.
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+
+#include "console/host/win32/native_handle.hpp"
+#include "console/host/win32/win32_host.hpp"
+
+namespace conkit::host {
+namespace {
+
+COORD ToCoord(Coord position) {
+    return {static_cast<SHORT>(position.column), static_cast<SHORT>(position.row)};
+}
+
+Coord FromCoord(COORD position) {
+    return {static_cast<std::uint16_t>(position.X), static_cast<std::uint16_t>(position.Y)};
+}
+
+// Stores a count the caller may have declined to receive.
+void Report(std::uint32_t* out, DWORD count) {
+    if (out != nullptr) {
+        *out = count;
+    }
+}
+
+}  // namespace
+
+Handle Win32Host::GetStdHandle(StdHandle which) {
+    return SeamHandle(
+        ::GetStdHandle(which == StdHandle::input ? STD_INPUT_HANDLE : STD_OUTPUT_HANDLE));
+}
+
+bool Win32Host::SetConsoleCursorPosition(Handle output, Coord position) {
+    return ::SetConsoleCursorPosition(NativeHandle(output), ToCoord(position)) != FALSE;
+}
+
+bool Win32Host::SetConsoleTextAttribute(Handle output, std::uint16_t attribute) {
+    return ::SetConsoleTextAttribute(NativeHandle(output), attribute) != FALSE;
+}
+
+bool Win32Host::WriteConsoleA(Handle output, const char* chars, std::uint32_t count,
+                              std::uint32_t* written) {
+    DWORD done = 0;
+    const BOOL ok = ::WriteConsoleA(NativeHandle(output), chars, count, &done, nullptr);
+    Report(written, done);
+    return ok != FALSE;
+}
+
+bool Win32Host::GetConsoleScreenBufferInfo(Handle output, ScreenBufferInfo* info) {
+    CONSOLE_SCREEN_BUFFER_INFO native{};
+    if (::GetConsoleScreenBufferInfo(NativeHandle(output), &native) == FALSE) {
+        return false;
+    }
+    info->size = FromCoord(native.dwSize);
+    info->cursor = FromCoord(native.dwCursorPosition);
+    info->attribute = native.wAttributes;
+    return true;
+}
+
+bool Win32Host::WriteConsoleOutputCharacterA(Handle output, const char* chars, std::uint32_t count,
+                                             Coord start, std::uint32_t* written) {
+    DWORD done = 0;
+    const BOOL ok =
+        ::WriteConsoleOutputCharacterA(NativeHandle(output), chars, count, ToCoord(start), &done);
+    Report(written, done);
+    return ok != FALSE;
+}
+
+bool Win32Host::WriteConsoleOutputAttribute(Handle output, const std::uint16_t* attributes,
+                                            std::uint32_t count, Coord start,
+                                            std::uint32_t* written) {
+    DWORD done = 0;
+    const BOOL ok = ::WriteConsoleOutputAttribute(NativeHandle(output), attributes, count,
+                                                  ToCoord(start), &done);
+    Report(written, done);
+    return ok != FALSE;
+}
+
+bool Win32Host::ReadConsoleOutputCharacterA(Handle output, char* chars, std::uint32_t count,
+                                            Coord start, std::uint32_t* read) {
+    DWORD done = 0;
+    const BOOL ok =
+        ::ReadConsoleOutputCharacterA(NativeHandle(output), chars, count, ToCoord(start), &done);
+    Report(read, done);
+    return ok != FALSE;
+}
+
+bool Win32Host::ReadConsoleOutputAttribute(Handle output, std::uint16_t* attributes,
+                                           std::uint32_t count, Coord start, std::uint32_t* read) {
+    DWORD done = 0;
+    const BOOL ok = ::ReadConsoleOutputAttribute(NativeHandle(output), attributes, count,
+                                                 ToCoord(start), &done);
+    Report(read, done);
+    return ok != FALSE;
+}
+
+}  // namespace conkit::host
