@@ -3,8 +3,11 @@
 #define NOMINMAX
 #include <windows.h>
 
+#include <algorithm>
+
 #include "console/host/win32/native_handle.hpp"
 #include "console/host/win32/win32_host.hpp"
+#include "console/host/win32/wine_corrections.hpp"
 
 namespace conkit::host {
 namespace {
@@ -24,6 +27,22 @@ void Report(std::uint32_t* out, DWORD count) {
     }
 }
 
+// Rows that a scroll brought in take the current attribute; Wine gives them
+// the console's first attribute instead (see CountScrolls).
+void RepaintScrolledRows(Handle output, const CONSOLE_SCREEN_BUFFER_INFO& before, const char* chars,
+                         DWORD written) {
+    const Coord size = FromCoord(before.dwSize);
+    const std::uint32_t scrolls = std::min<std::uint32_t>(
+        CountScrolls(FromCoord(before.dwCursorPosition), size, chars, written), size.row);
+    if (scrolls == 0) {
+        return;
+    }
+    DWORD filled = 0;
+    const COORD first{0, static_cast<SHORT>(size.row - scrolls)};
+    ::FillConsoleOutputAttribute(NativeHandle(output), before.wAttributes, scrolls * size.column,
+                                 first, &filled);
+}
+
 }  // namespace
 
 Handle Win32Host::GetStdHandle(StdHandle which) {
@@ -41,9 +60,14 @@ bool Win32Host::SetConsoleTextAttribute(Handle output, std::uint16_t attribute) 
 
 bool Win32Host::WriteConsoleA(Handle output, const char* chars, std::uint32_t count,
                               std::uint32_t* written) {
+    CONSOLE_SCREEN_BUFFER_INFO before{};
+    const bool known = ::GetConsoleScreenBufferInfo(NativeHandle(output), &before) != FALSE;
     DWORD done = 0;
     const BOOL ok = ::WriteConsoleA(NativeHandle(output), chars, count, &done, nullptr);
     Report(written, done);
+    if (known) {
+        RepaintScrolledRows(output, before, chars, done);
+    }
     return ok != FALSE;
 }
 
