@@ -28,18 +28,17 @@ void Report(std::uint32_t* out, DWORD count) {
 }
 
 // Rows that a scroll brought in take the current attribute; Wine gives them
-// the console's first attribute instead (see CountScrolls).
-void RepaintScrolledRows(Handle output, const CONSOLE_SCREEN_BUFFER_INFO& before, const char* chars,
-                         DWORD written) {
+// the console's first attribute instead.
+void RepaintScrolledRows(Handle output, const CONSOLE_SCREEN_BUFFER_INFO& before,
+                         std::uint32_t scrolls) {
     const Coord size = FromCoord(before.dwSize);
-    const std::uint32_t scrolls = std::min<std::uint32_t>(
-        CountScrolls(FromCoord(before.dwCursorPosition), size, chars, written), size.row);
-    if (scrolls == 0) {
+    const std::uint32_t rows = std::min<std::uint32_t>(scrolls, size.row);
+    if (rows == 0) {
         return;
     }
     DWORD filled = 0;
-    const COORD first{0, static_cast<SHORT>(size.row - scrolls)};
-    ::FillConsoleOutputAttribute(NativeHandle(output), before.wAttributes, scrolls * size.column,
+    const COORD first{0, static_cast<SHORT>(size.row - rows)};
+    ::FillConsoleOutputAttribute(NativeHandle(output), before.wAttributes, rows * size.column,
                                  first, &filled);
 }
 
@@ -61,13 +60,27 @@ bool Win32Host::SetConsoleTextAttribute(Handle output, std::uint16_t attribute) 
 bool Win32Host::WriteConsoleA(Handle output, const char* chars, std::uint32_t count,
                               std::uint32_t* written) {
     CONSOLE_SCREEN_BUFFER_INFO before{};
-    const bool known = ::GetConsoleScreenBufferInfo(NativeHandle(output), &before) != FALSE;
-    DWORD done = 0;
-    const BOOL ok = ::WriteConsoleA(NativeHandle(output), chars, count, &done, nullptr);
-    Report(written, done);
-    if (known) {
-        RepaintScrolledRows(output, before, chars, done);
+    if (::GetConsoleScreenBufferInfo(NativeHandle(output), &before) == FALSE) {
+        DWORD done = 0;
+        const BOOL ok = ::WriteConsoleA(NativeHandle(output), chars, count, &done, nullptr);
+        Report(written, done);
+        return ok != FALSE;
     }
+    // Pieces that end where the cursor wraps (see PieceUpToWrap); an empty
+    // write is still one call.
+    CursorWalk walk(FromCoord(before.dwCursorPosition), FromCoord(before.dwSize));
+    std::uint32_t offset = 0;
+    DWORD total = 0;
+    BOOL ok = TRUE;
+    do {
+        const std::uint32_t piece = PieceUpToWrap(walk, chars + offset, count - offset);
+        DWORD done = 0;
+        ok = ::WriteConsoleA(NativeHandle(output), chars + offset, piece, &done, nullptr);
+        total += done;
+        offset += piece;
+    } while (ok != FALSE && offset < count);
+    Report(written, total);
+    RepaintScrolledRows(output, before, walk.Scrolls());
     return ok != FALSE;
 }
 

@@ -10,63 +10,6 @@ namespace {
 constexpr std::uint16_t kVirtualKeyEscape = 0x1B;
 constexpr std::uint8_t kEscapeCharacter = 0x1B;
 
-// The cursor of a screen buffer, moved as ScreenBuffer::Write moves it.
-class CursorWalk {
-  public:
-    CursorWalk(Coord cursor, Coord size) : cursor_(cursor), size_(size) {}
-
-    void Put(std::uint8_t byte) {
-        switch (byte) {
-            case '\r':
-                cursor_.column = 0;
-                break;
-            case '\n':
-                LineFeed();
-                break;
-            case '\b':
-                if (cursor_.column > 0) {
-                    --cursor_.column;
-                }
-                break;
-            case '\t': {
-                const auto stop =
-                    static_cast<std::uint16_t>((cursor_.column / kTabWidth + 1) * kTabWidth);
-                cursor_.column = static_cast<std::uint16_t>(
-                    std::max<int>(cursor_.column, std::min(stop, size_.column) - 1));
-                Advance();
-                break;
-            }
-            case '\a':
-                break;
-            default:
-                Advance();
-                break;
-        }
-    }
-
-    std::uint32_t Scrolls() const { return scrolls_; }
-
-  private:
-    void Advance() {
-        if (++cursor_.column >= size_.column) {
-            LineFeed();
-        }
-    }
-
-    void LineFeed() {
-        cursor_.column = 0;
-        if (cursor_.row + 1 < size_.row) {
-            ++cursor_.row;
-        } else {
-            ++scrolls_;
-        }
-    }
-
-    Coord cursor_;
-    Coord size_;
-    std::uint32_t scrolls_ = 0;
-};
-
 }  // namespace
 
 InputRecord MendInputRecord(const InputRecord& record) {
@@ -78,15 +21,59 @@ InputRecord MendInputRecord(const InputRecord& record) {
     return mended;
 }
 
-std::uint32_t CountScrolls(Coord cursor, Coord size, const char* chars, std::uint32_t count) {
-    if (size.column == 0 || size.row == 0) {
-        return 0;
+bool CursorWalk::Put(std::uint8_t character) {
+    switch (character) {
+        case '\r':
+            cursor_.column = 0;
+            return false;
+        case '\n':
+            LineFeed();
+            return false;
+        case '\b':
+            if (cursor_.column > 0) {
+                --cursor_.column;
+            }
+            return false;
+        case '\t': {
+            // Blanks up to the tab stop, the last of them written like any
+            // character.
+            const auto stop =
+                static_cast<std::uint16_t>((cursor_.column / kTabWidth + 1) * kTabWidth);
+            const int last = std::min<int>(stop, size_.column) - 1;
+            cursor_.column = static_cast<std::uint16_t>(std::max<int>(cursor_.column, last));
+            return Advance();
+        }
+        case '\a':
+            return false;
+        default:
+            return Advance();
     }
-    CursorWalk walk(cursor, size);
+}
+
+bool CursorWalk::Advance() {
+    if (++cursor_.column < size_.column) {
+        return false;
+    }
+    LineFeed();
+    return true;
+}
+
+void CursorWalk::LineFeed() {
+    cursor_.column = 0;
+    if (cursor_.row + 1 < size_.row) {
+        ++cursor_.row;
+    } else {
+        ++scrolls_;
+    }
+}
+
+std::uint32_t PieceUpToWrap(CursorWalk& walk, const char* chars, std::uint32_t count) {
     for (std::uint32_t i = 0; i < count; ++i) {
-        walk.Put(static_cast<std::uint8_t>(chars[i]));
+        if (walk.Put(static_cast<std::uint8_t>(chars[i]))) {
+            return i + 1;
+        }
     }
-    return walk.Scrolls();
+    return count;
 }
 
 }  // namespace conkit::host

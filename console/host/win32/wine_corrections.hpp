@@ -16,11 +16,35 @@ namespace conkit::host {
 // unchanged.
 InputRecord MendInputRecord(const InputRecord& record);
 
-// How many times writing count characters from cursor scrolls a buffer of
-// the given size, with the console's output processing (CR, LF, BS, TAB,
-// BEL; wrap at the right edge). Wine fills the rows a scroll brings in with
-// the console's first attribute instead of the current one; the host repaints
-// that many bottom rows (at most the buffer's height) in the current one.
-std::uint32_t CountScrolls(Coord cursor, Coord size, const char* chars, std::uint32_t count);
+// The console cursor as a write moves it, with the console's output
+// processing (CR, LF, BS, TAB, BEL; wrap at the right edge; scroll at the
+// bottom), for the two output mendings below.
+class CursorWalk {
+  public:
+    CursorWalk(Coord cursor, Coord size) : cursor_(cursor), size_(size) {}
+
+    // Moves over one character; returns true when it wrapped the cursor
+    // from the right edge to the next row.
+    bool Put(std::uint8_t character);
+
+    // How many times the buffer scrolled. Wine fills the rows a scroll
+    // brings in with the console's first attribute instead of the current
+    // one, so the host repaints that many bottom rows in the current one.
+    std::uint32_t Scrolls() const { return scrolls_; }
+
+  private:
+    bool Advance();
+    void LineFeed();
+
+    Coord cursor_;
+    Coord size_;
+    std::uint32_t scrolls_ = 0;
+};
+
+// Within one write Wine holds a wrap back until the next character and lets
+// an LF right after it stand for the wrap, losing a row. Writing in pieces
+// that end where the cursor wraps keeps every wrap. Returns the length of the
+// first piece of chars (count when nothing wraps), walking over it.
+std::uint32_t PieceUpToWrap(CursorWalk& walk, const char* chars, std::uint32_t count);
 
 }  // namespace conkit::host

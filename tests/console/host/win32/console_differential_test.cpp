@@ -32,37 +32,34 @@ void ResetConsole(Win32Host& console, Handle output, Coord size) {
     console.SetConsoleTextAttribute(output, kDefaultAttribute);
 }
 
-// "" when every cell matches, else the first differences.
+// "" when every cell and the cursor match, else the first differences.
 std::string CompareCells(const MemoryHost& memory, Win32Host& console, Handle output) {
     const ScreenBuffer& screen = memory.Screen();
-    std::string characters(screen.Columns(), '\0');
-    std::vector<std::uint16_t> attributes(screen.Columns());
+    const std::uint32_t cells = std::uint32_t{screen.Columns()} * screen.Rows();
+    std::string characters(cells, '\0');
+    std::vector<std::uint16_t> attributes(cells);
+    std::uint32_t read = 0;
+    console.ReadConsoleOutputCharacterA(output, characters.data(), cells, {0, 0}, &read);
+    console.ReadConsoleOutputAttribute(output, attributes.data(), cells, {0, 0}, &read);
     std::ostringstream report;
     int differences = 0;
-    for (std::uint16_t row = 0; row < screen.Rows(); ++row) {
-        std::uint32_t read = 0;
-        console.ReadConsoleOutputCharacterA(output, characters.data(), screen.Columns(), {0, row},
-                                            &read);
-        console.ReadConsoleOutputAttribute(output, attributes.data(), screen.Columns(), {0, row},
-                                           &read);
-        for (std::uint16_t column = 0; column < screen.Columns(); ++column) {
-            const Cell& expected = screen.At(column, row);
-            const auto character = static_cast<std::uint8_t>(characters[column]);
-            if ((character != expected.character || attributes[column] != expected.attribute) &&
-                differences++ < 5) {
-                report << "cell " << column << "," << row << ": console 0x" << std::hex
-                       << int{character} << "/0x" << attributes[column] << ", memory 0x"
-                       << int{expected.character} << "/0x" << expected.attribute << std::dec
-                       << "\n";
-            }
+    for (std::uint32_t i = 0; i < cells; ++i) {
+        const auto column = static_cast<std::uint16_t>(i % screen.Columns());
+        const auto row = static_cast<std::uint16_t>(i / screen.Columns());
+        const Cell& expected = screen.At(column, row);
+        const auto character = static_cast<std::uint8_t>(characters[i]);
+        if ((character != expected.character || attributes[i] != expected.attribute) &&
+            differences++ < 5) {
+            report << "cell " << column << "," << row << ": console 0x" << std::hex
+                   << int{character} << "/0x" << attributes[i] << ", memory 0x"
+                   << int{expected.character} << "/0x" << expected.attribute << std::dec << "\n";
         }
     }
-    const Coord cursor = screen.Cursor();
     ScreenBufferInfo info;
     console.GetConsoleScreenBufferInfo(output, &info);
-    if (info.cursor != cursor) {
+    if (info.cursor != screen.Cursor()) {
         report << "cursor: console " << info.cursor.column << "," << info.cursor.row << ", memory "
-               << cursor.column << "," << cursor.row << "\n";
+               << screen.Cursor().column << "," << screen.Cursor().row << "\n";
     }
     return report.str();
 }
