@@ -7,9 +7,9 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <cstddef>
 #include <cerrno>
 #include <chrono>
+#include <cstddef>
 #include <string>
 #include <thread>
 #include <vector>
