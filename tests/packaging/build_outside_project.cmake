@@ -1,0 +1,39 @@
+# Builds one outside project against the kit and runs its program.
+#   cmake -DMODE=<find_package|add_subdirectory|fetch_content|pkg_config>
+#         -DWORK_DIR=... -DPREFIX=... -DCONKIT_SOURCE_DIR=... -DCXX=...
+#         -P build_outside_project.cmake
+# find_package and pkg_config use the kit installed in PREFIX; the other two
+# build it from CONKIT_SOURCE_DIR inside the outside project.
+cmake_minimum_required(VERSION 3.25)
+
+set(here ${CMAKE_CURRENT_LIST_DIR})
+set(build ${WORK_DIR}/${MODE})
+file(MAKE_DIRECTORY ${build})
+
+function(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        list(JOIN ARGN " " command)
+        message(FATAL_ERROR "${MODE}: `${command}` failed (${status})")
+    endif()
+endfunction()
+
+if(MODE STREQUAL "pkg_config")
+    set(ENV{PKG_CONFIG_PATH} ${PREFIX}/lib/pkgconfig)
+    execute_process(COMMAND pkg-config --cflags --libs conkit
+                    OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE
+                    RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "pkg_config: pkg-config does not know conkit in ${PREFIX}")
+    endif()
+    separate_arguments(flags UNIX_COMMAND "${flags}")
+    run(${CXX} -std=c++20 ${here}/program/first_program.cpp ${flags}
+        -o ${build}/first_program)
+else()
+    run(${CMAKE_COMMAND} -S ${here}/${MODE} -B ${build} -G Ninja
+        -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_PREFIX_PATH=${PREFIX}
+        -DCONKIT_SOURCE_DIR=${CONKIT_SOURCE_DIR})
+    run(${CMAKE_COMMAND} --build ${build} --target first_program)
+endif()
+
+run(${build}/first_program)
