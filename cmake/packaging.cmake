@@ -9,10 +9,8 @@ set(CPACK_PACKAGE_NAME conkit)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "C++20 console support library and a block game built on it")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Console output, keys, line input and parsing, string routines, files and message boxes, "
-    "clock and random numbers, screen utilities, number output and dumps, as static libraries "
-    "with a CMake package and a pkg-config file; and blockgame, the game built on them.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+    "Static libraries of console services and console support routines, with their headers, a \
+CMake package and a pkg-config file, and blockgame, the game built on them.")
 set(CPACK_PACKAGE_CONTACT "conkit maintainers <conkit@localhost>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 
