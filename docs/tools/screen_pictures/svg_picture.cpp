@@ -1,0 +1,138 @@
+#include "svg_picture.hpp"
+
+#include <algorithm>
+#include <array>
+
+namespace conkit::pictures {
+namespace {
+
+// The classic console palette in attribute order: blue is bit 0, green
+// bit 1, red bit 2, intensity bit 3.
+constexpr std::array<const char*, 16> kPalette = {
+    "#000000", "#000080", "#008000", "#008080", "#800000", "#800080", "#808000", "#C0C0C0",
+    "#808080", "#0000FF", "#00FF00", "#00FFFF", "#FF0000", "#FF00FF", "#FFFF00", "#FFFFFF"};
+
+constexpr int kFontSize = 16;
+// From a cell's top to the baseline of its character.
+constexpr int kBaseline = 15;
+
+std::uint8_t Background(std::uint16_t attribute) {
+    return static_cast<std::uint8_t>((attribute >> 4) & 0x0F);
+}
+
+std::uint8_t Foreground(std::uint16_t attribute) {
+    return static_cast<std::uint8_t>(attribute & 0x0F);
+}
+
+// A blank, or a character outside printable ASCII, paints only the cell's
+// background; the game and the examples write nothing else.
+bool Shows(std::uint8_t character) {
+    return character > ' ' && character < 0x7F;
+}
+
+void AppendEscaped(std::string& out, char character) {
+    switch (character) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        default:
+            out += character;
+    }
+}
+
+// One rectangle for each run of cells of one background colour in a row.
+void AppendBackgrounds(std::string& out, const host::ScreenBuffer& screen, std::uint16_t row, int y,
+                       Region region) {
+    std::uint16_t start = 0;
+    while (start < region.columns) {
+        const std::uint8_t colour =
+            Background(screen.At(static_cast<std::uint16_t>(region.column + start), row).attribute);
+        std::uint16_t end = start;
+        while (
+            end < region.columns &&
+            Background(screen.At(static_cast<std::uint16_t>(region.column + end), row).attribute) ==
+                colour) {
+            ++end;
+        }
+        out += "<rect x=\"" + std::to_string(start * kCellWidth) + "\" y=\"" + std::to_string(y) +
+               "\" width=\"" + std::to_string((end - start) * kCellWidth) + "\" height=\"" +
+               std::to_string(kCellHeight) + "\" fill=\"" + PaletteColour(colour) + "\"/>\n";
+        start = end;
+    }
+}
+
+// One text element for each run of shown characters of one foreground
+// colour in a row, every character placed at the left edge of its own cell
+// (a monospace glyph at this size is just under a cell wide).
+void AppendCharacters(std::string& out, const host::ScreenBuffer& screen, std::uint16_t row, int y,
+                      Region region) {
+    std::uint16_t start = 0;
+    while (start < region.columns) {
+        const host::Cell& first = screen.At(static_cast<std::uint16_t>(region.column + start), row);
+        if (!Shows(first.character)) {
+            ++start;
+            continue;
+        }
+        std::string positions;
+        std::string characters;
+        std::uint16_t end = start;
+        for (; end < region.columns; ++end) {
+            const host::Cell& cell =
+                screen.At(static_cast<std::uint16_t>(region.column + end), row);
+            if (!Shows(cell.character) ||
+                Foreground(cell.attribute) != Foreground(first.attribute)) {
+                break;
+            }
+            positions += (end == start ? "" : " ") + std::to_string(end * kCellWidth);
+            AppendEscaped(characters, static_cast<char>(cell.character));
+        }
+        out += "<text x=\"" + positions + "\" y=\"" + std::to_string(y + kBaseline) + "\" fill=\"" +
+               PaletteColour(Foreground(first.attribute)) + "\">" + characters + "</text>\n";
+        start = end;
+    }
+}
+
+}  // namespace
+
+const char* PaletteColour(std::uint8_t index) {
+    return kPalette[index & 0x0FU];
+}
+
+std::string RenderSvg(const host::ScreenBuffer& screen, Region region, const std::string& title) {
+    region.column = std::min(region.column, screen.Columns());
+    region.row = std::min(region.row, screen.Rows());
+    region.columns = std::min<std::uint16_t>(
+        region.columns, static_cast<std::uint16_t>(screen.Columns() - region.column));
+    region.rows = std::min<std::uint16_t>(region.rows,
+                                          static_cast<std::uint16_t>(screen.Rows() - region.row));
+    const std::string width = std::to_string(region.columns * kCellWidth);
+    const std::string height = std::to_string(region.rows * kCellHeight);
+
+    std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + width +
+                      "\" height=\"" + height + "\" viewBox=\"0 0 " + width + " " + height +
+                      "\" shape-rendering=\"crispEdges\">\n<title>";
+    for (const char character : title) {
+        AppendEscaped(out, character);
+    }
+    out += "</title>\n";
+    for (std::uint16_t i = 0; i < region.rows; ++i) {
+        AppendBackgrounds(out, screen, static_cast<std::uint16_t>(region.row + i), i * kCellHeight,
+                          region);
+    }
+    out += "<g font-family=\"DejaVu Sans Mono, Consolas, monospace\" font-size=\"" +
+           std::to_string(kFontSize) + "\">\n";
+    for (std::uint16_t i = 0; i < region.rows; ++i) {
+        AppendCharacters(out, screen, static_cast<std::uint16_t>(region.row + i), i * kCellHeight,
+                         region);
+    }
+    out += "</g>\n</svg>\n";
+    return out;
+}
+
+}  // namespace conkit::pictures
