@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
+#include <string_view>
 
 namespace conkit::pictures {
 namespace {
@@ -28,6 +30,14 @@ std::uint8_t Foreground(std::uint16_t attribute) {
 // background; the game and the examples write nothing else.
 bool Shows(std::uint8_t character) {
     return character > ' ' && character < 0x7F;
+}
+
+// Appends the pieces in turn; building the markup this way, rather than by
+// chains of operator+, keeps every step an append.
+void Append(std::string& out, std::initializer_list<std::string_view> pieces) {
+    for (const std::string_view piece : pieces) {
+        out += piece;
+    }
 }
 
 void AppendEscaped(std::string& out, char character) {
@@ -60,9 +70,9 @@ void AppendBackgrounds(std::string& out, const host::ScreenBuffer& screen, std::
                 colour) {
             ++end;
         }
-        out += "<rect x=\"" + std::to_string(start * kCellWidth) + "\" y=\"" + std::to_string(y) +
-               "\" width=\"" + std::to_string((end - start) * kCellWidth) + "\" height=\"" +
-               std::to_string(kCellHeight) + "\" fill=\"" + PaletteColour(colour) + "\"/>\n";
+        Append(out, {"<rect x=\"", std::to_string(start * kCellWidth), "\" y=\"", std::to_string(y),
+                     "\" width=\"", std::to_string((end - start) * kCellWidth), "\" height=\"",
+                     std::to_string(kCellHeight), "\" fill=\"", PaletteColour(colour), "\"/>\n"});
         start = end;
     }
 }
@@ -89,11 +99,12 @@ void AppendCharacters(std::string& out, const host::ScreenBuffer& screen, std::u
                 Foreground(cell.attribute) != Foreground(first.attribute)) {
                 break;
             }
-            positions += (end == start ? "" : " ") + std::to_string(end * kCellWidth);
+            Append(positions, {end == start ? "" : " ", std::to_string(end * kCellWidth)});
             AppendEscaped(characters, static_cast<char>(cell.character));
         }
-        out += "<text x=\"" + positions + "\" y=\"" + std::to_string(y + kBaseline) + "\" fill=\"" +
-               PaletteColour(Foreground(first.attribute)) + "\">" + characters + "</text>\n";
+        Append(out,
+               {"<text x=\"", positions, "\" y=\"", std::to_string(y + kBaseline), "\" fill=\"",
+                PaletteColour(Foreground(first.attribute)), "\">", characters, "</text>\n"});
         start = end;
     }
 }
@@ -114,9 +125,10 @@ std::string RenderSvg(const host::ScreenBuffer& screen, Region region, const std
     const std::string width = std::to_string(region.columns * kCellWidth);
     const std::string height = std::to_string(region.rows * kCellHeight);
 
-    std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + width +
-                      "\" height=\"" + height + "\" viewBox=\"0 0 " + width + " " + height +
-                      "\" shape-rendering=\"crispEdges\">\n<title>";
+    std::string out;
+    Append(out, {"<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"", width, "\" height=\"",
+                 height, "\" viewBox=\"0 0 ", width, " ", height,
+                 "\" shape-rendering=\"crispEdges\">\n", "<title>"});
     for (const char character : title) {
         AppendEscaped(out, character);
     }
@@ -125,8 +137,8 @@ std::string RenderSvg(const host::ScreenBuffer& screen, Region region, const std
         AppendBackgrounds(out, screen, static_cast<std::uint16_t>(region.row + i), i * kCellHeight,
                           region);
     }
-    out += "<g font-family=\"DejaVu Sans Mono, Consolas, monospace\" font-size=\"" +
-           std::to_string(kFontSize) + "\">\n";
+    Append(out, {"<g font-family=\"DejaVu Sans Mono, Consolas, monospace\" font-size=\"",
+                 std::to_string(kFontSize), "\">\n"});
     for (std::uint16_t i = 0; i < region.rows; ++i) {
         AppendCharacters(out, screen, static_cast<std::uint16_t>(region.row + i), i * kCellHeight,
                          region);
