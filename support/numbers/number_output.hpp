@@ -1,14 +1,17 @@
 // Numbers written as text at the console cursor: unsigned and signed
 // decimal, zero-padded hexadecimal of 1, 2 or 4 bytes, binary in groups of
 // four digits. Each number is built in a static buffer and written in one
-// console write; nothing is added before or after it.
+// console write; nothing is added before or after it. The writers share
+// static buffers, so none is reentrant. None reports failure: a failed
+// console write simply has no effect.
 #pragma once
 
 #include <cstdint>
 
 namespace conkit {
 
-// Returns the upper-case digit character of value (0 to 15).
+// Returns the upper-case digit character of value (0 to 15); a larger value
+// gives the digit of its low four bits.
 char HexDigit(std::uint8_t value);
 
 // Writes the two hexadecimal digits of value.
