@@ -4,7 +4,6 @@
 // text landed where it was placed.
 #include <conkit.hpp>
 #include <console/host/memory/memory_host.hpp>
-#include <support/system/system_services.hpp>
 
 int main() {
     conkit::host::MemoryHost console(80, 25);
@@ -12,11 +11,13 @@ int main() {
 
     conkit::SetCursorAt(2, 1);
     conkit::ApplyTextAttribute(0x1E);
-    conkit::EmitText("installed");
+    conkit::EmitText("installed ");
+    conkit::EmitHex(0xC0DE, 2);
+    conkit::NewLine();
+    conkit::EmitSigned(-42);
 
-    const bool placed = console.RowText(1, 2, 9) == "installed";
+    const bool placed = console.RowText(1, 2, 14) == "installed C0DE";
     const bool coloured = console.Screen().At(2, 1).attribute == 0x1E;
-    // Reaches into the support library, so its archive must link.
-    static_cast<void>(conkit::system::CurrentSystem());
-    return placed && coloured ? 0 : 1;
+    const bool nextLine = console.RowText(2, 0, 3) == "-42";
+    return placed && coloured && nextLine ? 0 : 1;
 }
