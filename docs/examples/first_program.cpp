@@ -1,20 +1,18 @@
-// The first program: a coloured greeting at a chosen cell, then a key.
 #include <conkit.hpp>
 
 int main() {
-    conkit::SetCursorAt(4, 2);
-    conkit::ApplyTextAttribute(0x1E);  // yellow on blue
-    conkit::EmitText("Hello from conkit!");
-    conkit::ApplyTextAttribute(0x07);  // light grey on black
-    conkit::SetCursorAt(4, 4);
-    conkit::EmitText("Press any key to end.");
-    conkit::WaitKey();
+    using namespace conkit;
+    ApplyTextAttribute(0x1E);  // yellow on blue
+    SetCursorAt(4, 2);
+    EmitText("Hello from conkit! 6 x 7 = ");
+    EmitDecimal(6 * 7);
+    NewLine();
+    PromptAnyKey();
 }
 
 // Keys: x
 // Screen:
 //
 //
-//       Hello from conkit!
-//
-//       Press any key to end.
+//       Hello from conkit! 6 x 7 = 42
+//   Press any key to continue...

@@ -29,11 +29,16 @@ if(MODE STREQUAL "pkg_config")
     separate_arguments(flags UNIX_COMMAND "${flags}")
     run(${CXX} -std=c++20 ${here}/program/first_program.cpp ${flags}
         -o ${build}/first_program)
+    run(${CXX} -std=c++20 ${CONKIT_SOURCE_DIR}/docs/examples/first_program.cpp ${flags}
+        -o ${build}/hello)
 else()
     run(${CMAKE_COMMAND} -S ${here}/${MODE} -B ${build} -G Ninja
         -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_PREFIX_PATH=${PREFIX}
         -DCONKIT_SOURCE_DIR=${CONKIT_SOURCE_DIR})
     run(${CMAKE_COMMAND} --build ${build} --target first_program)
+    if(MODE STREQUAL "find_package")
+        run(${CMAKE_COMMAND} --build ${build} --target hello)
+    endif()
 endif()
 
 run(${build}/first_program)

@@ -57,6 +57,7 @@ installed=1
 
 echo "== outside project against the installed package"
 cmake -S "$source/tests/packaging/find_package" -B "$work/outside" -G Ninja \
+    -DCONKIT_SOURCE_DIR="$source" \
     -DCMAKE_CXX_COMPILER="$cxx" >"$work/outside.log" || { cat "$work/outside.log"; fail "configure"; }
 grep -q '^conkit_DIR:PATH=/usr/lib/cmake/conkit$' "$work/outside/CMakeCache.txt" ||
     fail "find_package(conkit) did not find the installed package"
