@@ -4,5 +4,9 @@
 
 #include "console/keys.hpp"
 #include "console/output.hpp"
+#include "support/clock/clock_time.hpp"
+#include "support/clock/random_numbers.hpp"
+#include "support/files/file_access.hpp"
+#include "support/files/message_boxes.hpp"
 #include "support/numbers/number_output.hpp"
 #include "support/screen/screen_utilities.hpp"
