@@ -8,47 +8,57 @@
 set -euo pipefail
 cd "$1"
 
-pages=(README.md docs/*.md)
+quotes=$(mktemp -d)
+trap 'rm -rf "$quotes"' EXIT
+
+# One file per quote, <name>.<n>, and beside it <name>.<n>.page naming the
+# page it stands in.
+awk -v out="$quotes" '
+    FNR == 1 { state = 0 }
+    /^<!-- example: .* -->$/ {
+        name = substr($0, 15, length($0) - 18)
+        file = out "/" name "." (++count[name])
+        print FILENAME > (file ".page")
+        close(file ".page")
+        printf "" > file
+        state = 1
+        next
+    }
+    state == 1 && /^```/ { state = 2; next }
+    state == 2 && /^```$/ { close(file); state = 0; next }
+    state == 2 { print > file }
+' README.md docs/*.md
+
 status=0
-
-# The fenced block that follows the n-th marker of name in page.
-quote() {
-    awk -v marker="<!-- example: $2 -->" -v wanted="$3" '
-        $0 == marker { found++; next }
-        found == wanted && !open && /^```/ { open = 1; next }
-        found == wanted && open && /^```$/ { exit }
-        found == wanted && open { print }' "$1"
-}
-
-code_part() {
-    awk '/^\/\/ (Keys|Screen):/ { exit } { print }' "$1"
-}
-
 for example in docs/examples/*.cpp; do
     name=$(basename "$example")
-    quoted=0
-    for page in "${pages[@]}"; do
-        count=$(grep -cxF "<!-- example: $name -->" "$page" || true)
-        for ((n = 1; n <= count; n++)); do
-            quoted=1
-            block=$(quote "$page" "$name" "$n")
-            if [ "$block" != "$(cat "$example")" ] && [ "$block" != "$(code_part "$example")" ]; then
-                echo "$page quotes $name differently from the file:"
-                diff -u <(printf '%s\n' "$block") "$example" | tail -n +3 || true
-                status=1
-            fi
-        done
+    whole=$(cat "$example")
+    code=$(awk '/^\/\/ (Keys|Screen):/ { exit } { print }' "$example")
+    found=0
+    for quote in "$quotes/$name".*; do
+        case $quote in *.page | *'*') continue ;; esac
+        found=1
+        block=$(cat "$quote")
+        if [ "$block" != "$whole" ] && [ "$block" != "$code" ]; then
+            echo "$(cat "$quote.page") quotes $name differently from the file:"
+            diff -u <(printf '%s\n' "$block") "$example" | tail -n +3 || true
+            status=1
+        fi
     done
-    if [ "$quoted" -eq 0 ]; then
+    if [ "$found" -eq 0 ]; then
         echo "no page quotes docs/examples/$name"
         status=1
     fi
 done
 
-for page in "${pages[@]}"; do
-    while read -r name; do
-        [ -f "docs/examples/$name" ] || { echo "$page quotes docs/examples/$name, which does not exist"; status=1; }
-    done < <(sed -n 's/^<!-- example: \(.*\) -->$/\1/p' "$page")
+for page in "$quotes"/*.page; do
+    [ -e "$page" ] || continue
+    name=$(basename "$page" .page)
+    name=${name%.*}
+    if [ ! -f "docs/examples/$name" ]; then
+        echo "$(cat "$page") quotes docs/examples/$name, which does not exist"
+        status=1
+    fi
 done
 
 exit $status
