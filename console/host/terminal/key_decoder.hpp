@@ -8,6 +8,7 @@
 // fuzzer drive it directly.
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -48,6 +49,30 @@ class KeyDecoder {
 
     // When Expire must next be called, or nothing when no byte waits.
     std::optional<std::chrono::milliseconds> Deadline() const;
+
+  private:
+    // The longest sequence kept whole; the rest of a longer one is thrown
+    // away unread.
+    static constexpr std::size_t kLongestSequence = 64;
+
+    void Push(std::uint8_t byte, DecoderSink& sink);
+    bool Waiting() const { return pendingCount_ != 0 || discarding_; }
+    bool TimedOut(std::chrono::milliseconds now) const;
+
+    // Each decodes what starts at the front of pending_ and returns how
+    // many bytes it used, or 0 when it needs more.
+    std::size_t DecodeFront(DecoderSink& sink);
+    std::size_t DecodeEscape(DecoderSink& sink);
+    std::size_t DecodeCsi(DecoderSink& sink);
+    std::size_t DecodeSs3(DecoderSink& sink);
+    // A byte or UTF-8 character at offset, with extraState added to its key.
+    std::size_t DecodeText(std::size_t offset, std::uint32_t extraState, DecoderSink& sink);
+
+    std::array<std::uint8_t, kLongestSequence> pending_{};
+    std::size_t pendingCount_ = 0;
+    // An over-long control sequence is being skipped up to its final byte.
+    bool discarding_ = false;
+    std::chrono::milliseconds lastByte_{0};
 };
 
 }  // namespace conkit::host::terminal
