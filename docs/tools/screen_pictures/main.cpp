@@ -1,11 +1,30 @@
-// screen_pictures <directory>: draws every game screen the documentation
-// shows and writes each as <directory>/<name>.svg.
+// screen_pictures <directory>: draws every screen the documentation shows
+// (the game's, and the console message box) and writes each as
+// <directory>/<name>.svg.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "game_screens.hpp"
+#include "message_box_picture.hpp"
+
+namespace {
+
+bool WritePicture(const std::filesystem::path& directory, const std::string& name,
+                  const std::string& svg) {
+    const std::filesystem::path file = directory / (name + ".svg");
+    std::ofstream out(file, std::ios::binary);
+    out << svg;
+    out.close();
+    if (!out) {
+        std::fprintf(stderr, "screen_pictures: cannot write %s\n", file.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -21,14 +40,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (const conkit::pictures::GameScreen& screen : conkit::pictures::GameScreens()) {
-        const std::filesystem::path file = directory / (std::string(screen.name) + ".svg");
-        std::ofstream out(file, std::ios::binary);
-        out << conkit::pictures::DrawGameScreen(screen);
-        out.close();
-        if (!out) {
-            std::fprintf(stderr, "screen_pictures: cannot write %s\n", file.c_str());
+        if (!WritePicture(directory, screen.name, conkit::pictures::DrawGameScreen(screen))) {
             return 1;
         }
     }
-    return 0;
+    return WritePicture(directory, conkit::pictures::kQuestionBoxName,
+                        conkit::pictures::DrawQuestionBox())
+               ? 0
+               : 1;
 }

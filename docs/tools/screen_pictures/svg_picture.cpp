@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "console/host/terminal/code_page_437.hpp"
+
 namespace conkit::pictures {
 namespace {
 
@@ -26,10 +28,14 @@ std::uint8_t Foreground(std::uint16_t attribute) {
     return static_cast<std::uint8_t>(attribute & 0x0F);
 }
 
-// A blank, or a character outside printable ASCII, paints only the cell's
-// background; the game and the examples write nothing else.
+// A cell shows its character in code page 437, as a terminal would; a blank
+// or a zero byte paints only the background.
+char32_t Glyph(std::uint8_t character) {
+    return host::terminal::Cp437ToUnicode(character);
+}
+
 bool Shows(std::uint8_t character) {
-    return character > ' ' && character < 0x7F;
+    return Glyph(character) != U' ';
 }
 
 // Appends the pieces in turn; building the markup this way, rather than by
@@ -40,19 +46,30 @@ void Append(std::string& out, std::initializer_list<std::string_view> pieces) {
     }
 }
 
-void AppendEscaped(std::string& out, char character) {
+void AppendEscaped(std::string& out, char32_t character) {
     switch (character) {
-        case '&':
+        case U'&':
             out += "&amp;";
             break;
-        case '<':
+        case U'<':
             out += "&lt;";
             break;
-        case '>':
+        case U'>':
             out += "&gt;";
             break;
         default:
-            out += character;
+            if (character >= U' ' && character < 0x7F) {
+                out += static_cast<char>(character);
+            } else {
+                // Everything beyond ASCII as a character reference, so the
+                // file stays plain ASCII.
+                static constexpr char kDigits[] = "0123456789ABCDEF";
+                std::string digits;
+                for (char32_t rest = character; rest != 0; rest >>= 4) {
+                    digits.insert(digits.begin(), kDigits[rest & 0xFU]);
+                }
+                Append(out, {"&#x", digits, ";"});
+            }
     }
 }
 
@@ -77,35 +94,21 @@ void AppendBackgrounds(std::string& out, const host::ScreenBuffer& screen, std::
     }
 }
 
-// One text element for each run of shown characters of one foreground
-// colour in a row, every character placed at the left edge of its own cell
-// (a monospace glyph at this size is just under a cell wide).
+// One text element for each shown character, placed at the left edge of its
+// own cell (a monospace glyph at this size is just under a cell wide). A
+// glyph of its own is the one placement every renderer honours exactly.
 void AppendCharacters(std::string& out, const host::ScreenBuffer& screen, std::uint16_t row, int y,
                       Region region) {
-    std::uint16_t start = 0;
-    while (start < region.columns) {
-        const host::Cell& first = screen.At(static_cast<std::uint16_t>(region.column + start), row);
-        if (!Shows(first.character)) {
-            ++start;
+    const std::string baseline = std::to_string(y + kBaseline);
+    for (std::uint16_t column = 0; column < region.columns; ++column) {
+        const host::Cell& cell = screen.At(static_cast<std::uint16_t>(region.column + column), row);
+        if (!Shows(cell.character)) {
             continue;
         }
-        std::string positions;
-        std::string characters;
-        std::uint16_t end = start;
-        for (; end < region.columns; ++end) {
-            const host::Cell& cell =
-                screen.At(static_cast<std::uint16_t>(region.column + end), row);
-            if (!Shows(cell.character) ||
-                Foreground(cell.attribute) != Foreground(first.attribute)) {
-                break;
-            }
-            Append(positions, {end == start ? "" : " ", std::to_string(end * kCellWidth)});
-            AppendEscaped(characters, static_cast<char>(cell.character));
-        }
-        Append(out,
-               {"<text x=\"", positions, "\" y=\"", std::to_string(y + kBaseline), "\" fill=\"",
-                PaletteColour(Foreground(first.attribute)), "\">", characters, "</text>\n"});
-        start = end;
+        Append(out, {"<text x=\"", std::to_string(column * kCellWidth), "\" y=\"", baseline,
+                     "\" fill=\"", PaletteColour(Foreground(cell.attribute)), "\">"});
+        AppendEscaped(out, Glyph(cell.character));
+        out += "</text>\n";
     }
 }
 
@@ -130,7 +133,7 @@ std::string RenderSvg(const host::ScreenBuffer& screen, Region region, const std
                  height, "\" viewBox=\"0 0 ", width, " ", height,
                  "\" shape-rendering=\"crispEdges\">\n", "<title>"});
     for (const char character : title) {
-        AppendEscaped(out, character);
+        AppendEscaped(out, static_cast<unsigned char>(character));
     }
     out += "</title>\n";
     for (std::uint16_t i = 0; i < region.rows; ++i) {

@@ -25,7 +25,8 @@ struct Region {
 // indexes 8 to 15 are the bright colours.
 const char* PaletteColour(std::uint8_t index);
 
-// Returns the SVG document of the region, with title as its accessible name.
+// Returns the SVG document of the region, with title (plain ASCII) as its
+// accessible name.
 // The part of the region that lies outside the buffer is left out.
 std::string RenderSvg(const host::ScreenBuffer& screen, Region region, const std::string& title);
 

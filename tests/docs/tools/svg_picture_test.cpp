@@ -74,29 +74,41 @@ TEST(RenderSvgTest, CharactersSitInTheirCellsInTheirForegroundColour) {
     host::ScreenBuffer screen(8, 2);
     screen.SetAttribute(0x0F);
     screen.SetCursor({1, 1});
-    screen.Write("ab c", 4);
-    const std::string svg = RenderSvg(screen, {0, 0, 8, 2}, "text");
-    EXPECT_NE(svg.find("<text x=\"10 20\" y=\"35\" fill=\"#FFFFFF\">ab</text>"), std::string::npos);
-    EXPECT_NE(svg.find("<text x=\"40\" y=\"35\" fill=\"#FFFFFF\">c</text>"), std::string::npos);
-}
-
-TEST(RenderSvgTest, ForegroundChangeStartsANewText) {
-    host::ScreenBuffer screen(4, 1);
-    screen.SetAttribute(0x0E);
-    screen.Write("x", 1);
+    screen.Write("ab", 2);
     screen.SetAttribute(0x0C);
-    screen.Write("y", 1);
-    const std::string svg = RenderSvg(screen, {0, 0, 4, 1}, "");
-    EXPECT_NE(svg.find("fill=\"#FFFF00\">x</text>"), std::string::npos);
-    EXPECT_NE(svg.find("fill=\"#FF0000\">y</text>"), std::string::npos);
+    screen.Write(" c", 2);
+    const std::string svg = RenderSvg(screen, {0, 0, 8, 2}, "text");
+    EXPECT_EQ(Count(svg, "<text"), 3U);
+    EXPECT_NE(svg.find("<text x=\"10\" y=\"35\" fill=\"#FFFFFF\">a</text>"), std::string::npos);
+    EXPECT_NE(svg.find("<text x=\"20\" y=\"35\" fill=\"#FFFFFF\">b</text>"), std::string::npos);
+    EXPECT_NE(svg.find("<text x=\"40\" y=\"35\" fill=\"#FF0000\">c</text>"), std::string::npos);
 }
 
 TEST(RenderSvgTest, MarkupCharactersAreEscaped) {
     host::ScreenBuffer screen(4, 1);
     screen.Write("<&>", 3);
     const std::string svg = RenderSvg(screen, {0, 0, 4, 1}, "a<b&c");
-    EXPECT_NE(svg.find(">&lt;&amp;&gt;</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">&lt;</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">&amp;</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">&gt;</text>"), std::string::npos);
     EXPECT_NE(svg.find("<title>a&lt;b&amp;c</title>"), std::string::npos);
+}
+
+TEST(RenderSvgTest, CodePage437GlyphsBecomeCharacterReferences) {
+    host::ScreenBuffer screen(3, 1);
+    const char frame[] = {'\xC9', '\xCD', '\x01'};
+    screen.PutCharacters(frame, 3, {0, 0});
+    const std::string svg = RenderSvg(screen, {0, 0, 3, 1}, "");
+    EXPECT_NE(svg.find(">&#x2554;</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">&#x2550;</text>"), std::string::npos);
+    EXPECT_NE(svg.find(">&#x263A;</text>"), std::string::npos);
+}
+
+TEST(RenderSvgTest, ZeroBytesPaintOnlyTheBackground) {
+    host::ScreenBuffer screen(2, 1);
+    const char zeros[] = {'\0', '\0'};
+    screen.PutCharacters(zeros, 2, {0, 0});
+    EXPECT_EQ(Count(RenderSvg(screen, {0, 0, 2, 1}, ""), "<text"), 0U);
 }
 
 }  // namespace
