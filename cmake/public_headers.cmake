@@ -1,11 +1,34 @@
-# The headers a program built on the kit may include: the umbrella header and
-# every header of console/ and support/ except the platform bindings behind
-# the seams (terminal, win32 and POSIX internals), which only the library's
-# own sources include. New headers are picked up without editing this list.
+# The headers a program built on the kit may include: conkit.hpp and the
+# few headers a program reaches for beside it (the console's static state,
+# the console seam, the memory console for tests, the console message box),
+# together with every header they include in turn. Host and platform
+# internals that no public header includes stay out of the list.
+set(CONKIT_PUBLIC_HEADER_ROOTS
+    conkit.hpp
+    console/console_state.hpp
+    console/host/console_host.hpp
+    console/host/memory/memory_host.hpp
+    support/files/console_message_box.hpp
+)
+
 function(conkit_public_headers out)
-    file(GLOB_RECURSE headers CONFIGURE_DEPENDS RELATIVE ${PROJECT_SOURCE_DIR}
-         ${PROJECT_SOURCE_DIR}/console/*.hpp ${PROJECT_SOURCE_DIR}/support/*.hpp)
-    list(FILTER headers EXCLUDE REGEX "/(terminal|win32|posix)/")
-    list(SORT headers)
-    set(${out} conkit.hpp ${headers} PARENT_SCOPE)
+    set(pending ${CONKIT_PUBLIC_HEADER_ROOTS})
+    set(found "")
+    while(pending)
+        list(POP_FRONT pending header)
+        if(header IN_LIST found)
+            continue()
+        endif()
+        list(APPEND found ${header})
+        # A header that gains an include changes the list: configure again.
+        set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+                     ${PROJECT_SOURCE_DIR}/${header})
+        file(STRINGS ${PROJECT_SOURCE_DIR}/${header} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+        foreach(line IN LISTS includes)
+            string(REGEX REPLACE "^[^\"]*\"([^\"]+)\".*$" "\\1" included "${line}")
+            list(APPEND pending ${included})
+        endforeach()
+    endwhile()
+    list(SORT found)
+    set(${out} ${found} PARENT_SCOPE)
 endfunction()
