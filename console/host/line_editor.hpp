@@ -2,20 +2,41 @@
 // time so that every host (and a fuzzer) can drive it without a console.
 // Echo goes through an EchoTarget; the finished line, with CR LF appended,
 // is handed out in pieces as large as the reader asks for.
+//
+// Keys: typing inserts at the cursor; Backspace and Delete remove the
+// character before or under it; Left, Right, Home and End move it; Escape or
+// Ctrl+U clears the line; Up and Down walk through the lines entered before;
+// Enter ends the line.
+//
+// The echo never needs the cursor to move up a row, because a console's BS
+// stops at column 0: the editor shows the line within the rest of the row it
+// starts on, and when the line is longer it shows the part around the cursor
+// (the row scrolls sideways), redrawn with BS, characters and blanks only.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "console/host/console_types.hpp"
+#include "console/host/line_history.hpp"
 
 namespace conkit::host {
+
+struct EchoLayout {
+    std::uint32_t column = 0;  // where the next echoed character lands
+    std::uint32_t width = 0;   // cells in a row; 0 when not known
+};
 
 // Where the editor writes its echo: the console output, with its processing
 // of BS, CR and LF.
 class EchoTarget {
   public:
     virtual void Echo(const char* chars, std::uint32_t count) = 0;
+
+    // Asked when a line begins. A target that does not know its layout
+    // (the default) gets the line echoed as if rows never ended.
+    virtual EchoLayout Layout() const { return {}; }
 
   protected:
     ~EchoTarget() = default;
@@ -25,7 +46,11 @@ class LineEditor {
   public:
     // The longest line the editor keeps, CR LF included; typing beyond it is
     // refused.
-    static constexpr std::uint32_t kCapacity = 512;
+    static constexpr std::uint32_t kCapacity = LineHistory::kLineLength + 2;
+
+    // When fewer cells than this are left on the row where a line begins,
+    // the line begins on the next row instead.
+    static constexpr std::uint32_t kMinimumRoom = 8;
 
     // Applies one input event. Returns true when it ended the line (Enter);
     // the line then waits to be delivered and further keys are not taken
@@ -39,15 +64,36 @@ class LineEditor {
     // for the next call. Returns the number copied.
     std::uint32_t Deliver(char* buffer, std::uint32_t count);
 
+    // The line being edited, without CR LF, and the cursor's index in it.
+    std::string_view Line() const { return {line_.data(), length_}; }
+    std::uint32_t CursorIndex() const { return cursor_; }
+
   private:
+    void Begin(EchoTarget* echo);
+    void EditingKey(std::uint16_t virtualKey, EchoTarget* echo);
     void Insert(std::uint8_t character, EchoTarget* echo);
-    void Backspace(EchoTarget* echo);
+    void Remove(std::uint32_t index, EchoTarget* echo);
+    void Replace(std::string_view text, EchoTarget* echo);
+    void MoveCursor(std::uint32_t index, EchoTarget* echo);
     void Finish(EchoTarget* echo);
+    void Show(std::uint32_t changedFrom, EchoTarget* echo);
 
     std::array<char, kCapacity> line_{};
     std::uint32_t length_ = 0;
+    std::uint32_t cursor_ = 0;
     std::uint32_t deliverFrom_ = 0;
     std::uint32_t deliverEnd_ = 0;
+
+    // What the screen shows of the line: the cells from the line's first
+    // cell to the row's last but one, so that no echo wraps.
+    bool begun_ = false;
+    std::uint32_t room_ = kCapacity;
+    std::uint32_t viewFrom_ = 0;      // index of the first character shown
+    std::uint32_t shownCells_ = 0;    // cells that show characters
+    std::uint32_t screenCursor_ = 0;  // the cursor's cell, from the first
+
+    LineHistory history_;
+    std::uint32_t recalled_ = 0;  // history index Up and Down move from
 };
 
 }  // namespace conkit::host

@@ -100,6 +100,10 @@ void MemoryHost::Echo(const char* chars, std::uint32_t count) {
     WriteProcessed(chars, count);
 }
 
+EchoLayout MemoryHost::Layout() const {
+    return {screen_.Cursor().column, screen_.Columns()};
+}
+
 bool MemoryHost::FillLine() {
     InputRecord record;
     while (!editor_.HasDelivery() && queue_.Read(&record, 1) == 1) {
@@ -113,7 +117,9 @@ bool MemoryHost::ReadConsoleA(Handle input, char* buffer, std::uint32_t count,
                               std::uint32_t* read) {
     std::uint32_t n = 0;
     if (input == kInputHandle && count > 0) {
-        if ((inputMode_ & kLineInput) != 0) {
+        // The rest of a line that a line-mode read left comes first, in
+        // any mode, as the console keeps it for the next read.
+        if (editor_.HasDelivery() || (inputMode_ & kLineInput) != 0) {
             if (FillLine()) {
                 n = editor_.Deliver(buffer, count);
             }

@@ -129,6 +129,7 @@ class MemoryHost final : public ConsoleHost, private EchoTarget {
 
   private:
     void Echo(const char* chars, std::uint32_t count) override;
+    EchoLayout Layout() const override;
     void WriteProcessed(const char* chars, std::uint32_t count);
     void DeliverDueEvents();
     bool FillLine();

@@ -1,0 +1,101 @@
+// The command tail on arbitrary command lines, and on the command lines
+// built from arbitrary argument lists as the POSIX services build them.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "support/system/posix/argument_joining.hpp"
+#include "support/text/command_tail.hpp"
+#include "tests/testing/fake_system.hpp"
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) {
+        __builtin_trap();
+    }
+}
+
+class CommandLineSystem final : public conkit::testing::FakeSystem {
+  public:
+    const char* GetCommandLineA() override { return line; }
+    const char* line = "";
+};
+
+// Runs CopyCommandTail on line; returns its result and the tail copied.
+std::pair<bool, std::string> Tail(const char* line) {
+    CommandLineSystem services;
+    services.line = line;
+    conkit::testing::ScopedSystem installed(services);
+    std::vector<char> target(std::char_traits<char>::length(line) + 1, 'z');
+    const bool copied = conkit::CopyCommandTail(target.data());
+    return {copied, std::string(target.data())};
+}
+
+// What CopyCommandTail must give for line, found another way: the tail is a
+// suffix of the line, after the name's first blank or closing quote.
+void CheckTailOf(const std::string& line) {
+    const auto [copied, tail] = Tail(line.c_str());
+    std::size_t end = std::string::npos;
+    const std::size_t stop = line.find_first_of(" \"");
+    if (stop != std::string::npos && line[stop] == ' ') {
+        end = stop + 1;
+    } else if (stop != std::string::npos) {
+        const std::size_t closing = line.find('"', stop + 1);
+        end = closing == std::string::npos ? std::string::npos : closing + 1;
+    }
+    const std::string expected = end == std::string::npos ? "" : line.substr(end);
+    Check(copied == !expected.empty() && tail == expected);
+}
+
+void CheckJoinedArguments(const std::uint8_t* data, std::size_t size) {
+    const auto* arguments = reinterpret_cast<const char*>(data);
+    std::vector<std::string> pieces;
+    for (std::size_t from = 0; from < size;) {
+        const std::size_t zero = std::string(arguments + from, size - from).find('\0');
+        if (zero == std::string::npos) {
+            break;
+        }
+        pieces.emplace_back(arguments + from, zero);
+        from += zero + 1;
+    }
+    const auto quoted = [](const std::string& piece) {
+        return piece.empty() || piece.find_first_of(" \t") != std::string::npos;
+    };
+    std::string expectedTail;
+    for (std::size_t i = 1; i < pieces.size(); ++i) {
+        const std::string shown = quoted(pieces[i]) ? '"' + pieces[i] + '"' : pieces[i];
+        expectedTail += (i > 1 ? " " : "") + shown;
+    }
+    if (!pieces.empty() && quoted(pieces[0]) && !expectedTail.empty()) {
+        expectedTail.insert(0, " ");
+    }
+
+    const auto capacity = static_cast<std::uint32_t>(size * 3 + 3);
+    std::vector<char> line(capacity, 'z');
+    const std::uint32_t length = conkit::system::JoinArguments(
+        arguments, static_cast<std::uint32_t>(size), line.data(), capacity);
+    Check(length < capacity && line[length] == '\0');
+    const auto [copied, tail] = Tail(line.data());
+    Check(copied == !expectedTail.empty() && tail == expectedTail);
+
+    // A short line keeps whole arguments only: it is a beginning of the full one.
+    if (size > 0) {
+        const std::uint32_t shortCapacity = 1U + data[0] % 32U;
+        std::vector<char> shortLine(shortCapacity, 'z');
+        const std::uint32_t shortLength = conkit::system::JoinArguments(
+            arguments, static_cast<std::uint32_t>(size), shortLine.data(), shortCapacity);
+        Check(shortLength < shortCapacity && shortLine[shortLength] == '\0');
+        Check(std::string(line.data()).compare(0, shortLength, shortLine.data()) == 0);
+        Check(shortLength == 0 || line[shortLength] == '\0' || line[shortLength] == ' ');
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    CheckTailOf(std::string(reinterpret_cast<const char*>(data), size).c_str());
+    CheckJoinedArguments(data, size);
+    return 0;
+}

@@ -1,0 +1,17 @@
+// Prints the command line this process sees and its command tail, for the
+// test that starts it with chosen arguments.
+#include <cstdio>
+
+#include "support/system/system_services.hpp"
+#include "support/text/command_tail.hpp"
+
+namespace {
+char tail[32768];
+}
+
+int main() {
+    const bool copied = conkit::CopyCommandTail(tail);
+    std::printf("%s\n%d[%s]\n", conkit::system::CurrentSystem().GetCommandLineA(), copied ? 1 : 0,
+                tail);
+    return 0;
+}
