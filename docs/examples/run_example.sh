@@ -2,7 +2,9 @@
 # Runs one documentation example on the memory console and compares the
 # screen it leaves with the one its source shows, in a comment block:
 #
-#   // Keys: 42<Enter>          (optional: the keys typed, one at a time)
+#   // Typed: 42<Enter>         (optional: typed ahead, for line reads)
+#   // Keys: ab<Esc>            (optional: keys pressed one at a time)
+#   // Arguments: -v a.txt      (optional: the program's arguments)
 #   // Screen:
 #   //   first row
 #   //
@@ -16,11 +18,13 @@
 set -euo pipefail
 program=$1 source=$2
 
+typed=$(sed -n 's|^// Typed: ||p' "$source")
 keys=$(sed -n 's|^// Keys: ||p' "$source")
+read -ra arguments <<<"$(sed -n 's|^// Arguments: ||p' "$source")"
 expected=$(awk '/^\/\/ Screen:$/ { shown = 1; next }
                 shown && /^\/\/($|   )/ { sub(/^\/\/(   )?/, ""); print; next }
                 { shown = 0 }' "$source")
-screen=$(CONKIT_EXAMPLE_KEYS=$keys "$program" </dev/null)
+screen=$(CONKIT_EXAMPLE_TYPED=$typed CONKIT_EXAMPLE_KEYS=$keys "$program" "${arguments[@]}" </dev/null)
 
 # Each shown row as a pattern: every character literal but #.
 matches() {

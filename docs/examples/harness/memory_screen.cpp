@@ -1,9 +1,9 @@
 // Runs a documentation example on a memory console, so its test needs no
 // terminal: linked into the example, it installs an 80x25 memory console
-// before main, types the keys named in CONKIT_EXAMPLE_KEYS, and when the
-// program ends prints the screen's rows to standard output (trailing blanks
-// and the empty rows at the bottom left out) for the test to compare with
-// the screen the example's comment shows.
+// before main, types what CONKIT_EXAMPLE_TYPED and CONKIT_EXAMPLE_KEYS name,
+// and when the program ends prints the screen's rows to standard output
+// (trailing blanks and the empty rows at the bottom left out) for the test
+// to compare with the screen the example's comment shows.
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
@@ -52,9 +52,10 @@ KeyEventRecord KeyFor(char character) {
     return key;
 }
 
-// The keys to type: characters as they are, <Enter> and <Esc> for those two.
-std::string KeysToType() {
-    const char* given = std::getenv("CONKIT_EXAMPLE_KEYS");
+// The keys named in an environment variable: characters as they are,
+// <Enter> and <Esc> for those two.
+std::string KeysIn(const char* variable) {
+    const char* given = std::getenv(variable);
     std::string keys = given != nullptr ? given : "";
     for (const auto& [name, character] : {std::pair{"<Enter>", '\r'}, std::pair{"<Esc>", '\x1B'}}) {
         for (std::size_t at = keys.find(name); at != std::string::npos; at = keys.find(name)) {
@@ -68,10 +69,14 @@ class MemoryScreen {
   public:
     MemoryScreen() : console_(80, 25) {
         conkit::host::InstallHost(console_);
+        // Lines are typed ahead: a line read takes what is queued.
+        for (const char character : KeysIn("CONKIT_EXAMPLE_TYPED")) {
+            console_.QueueKey(KeyFor(character));
+        }
         // A key reader takes one key and throws away what else is queued, so
-        // the keys arrive one at a time, 50 ms of the virtual clock apart.
+        // these keys arrive one at a time, 50 ms of the virtual clock apart.
         std::uint64_t atMs = 0;
-        for (const char character : KeysToType()) {
+        for (const char character : KeysIn("CONKIT_EXAMPLE_KEYS")) {
             conkit::host::InputRecord record;
             record.key = KeyFor(character);
             console_.Schedule(atMs, record);
