@@ -27,3 +27,13 @@ if [ "$actual" != "$expected" ]; then
     printf 'expected:\n%s\nactual:\n%s\n' "$expected" "$actual"
     exit 1
 fi
+
+# A 79-character entry fills the number input's buffer exactly: its line end
+# is thrown away with it and the next entry is the next line.
+digits=$(printf '1%.0s' $(seq 79))
+actual=$(printf '%s\n5\n1a\nabc\nxyz\n' "$digits" | "$program" | tr -d '\r' | head -n 2)
+expected=$(printf 'Unsigned number:   that is not a number\nSigned number:   decimal 5  signed +5  hexadecimal 00000005')
+if [ "$actual" != "$expected" ]; then
+    printf 'expected:\n%s\nactual:\n%s\n' "$expected" "$actual"
+    exit 1
+fi

@@ -1,0 +1,37 @@
+// The same screen changes made by an ncurses program, as the yardstick for
+// the terminal host's output: ncurses is handed each cell the game paints
+// and sends the terminal the difference on refresh.
+#pragma once
+
+#include <vector>
+
+#include "bench/output_breakdown.hpp"
+#include "console/host/memory/memory_host.hpp"
+
+namespace conkit::bench {
+
+class NcursesPeer {
+  public:
+    // An 80x25 xterm-256color terminal whose output is counted per write.
+    NcursesPeer();
+    ~NcursesPeer();
+    NcursesPeer(const NcursesPeer&) = delete;
+    NcursesPeer& operator=(const NcursesPeer&) = delete;
+
+    // Shows screen as it is, uncounted.
+    void ShowAll(const host::ScreenBuffer& screen);
+
+    // Paints the cells in order and refreshes once; returns what that sent.
+    OutputBreakdown Paint(const std::vector<host::Paint>& paints);
+
+  private:
+    short PairFor(std::uint16_t attribute);
+    void Put(std::uint16_t column, std::uint16_t row, std::uint16_t attribute);
+    OutputBreakdown Refresh();
+
+    int socket_[2] = {-1, -1};
+    short pairs_[256] = {};
+    short nextPair_ = 1;
+};
+
+}  // namespace conkit::bench

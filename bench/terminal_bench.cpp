@@ -1,0 +1,130 @@
+// How much the terminal host sends for one handled game key, against an
+// ncurses program making the same screen change; the CPU the game uses while
+// it waits for a key; the heap allocations after start-up.
+//
+//   terminal_bench [path to blockgame]
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "bench/allocation_counter.hpp"
+#include "bench/idle_cpu.hpp"
+#include "bench/ncurses_peer.hpp"
+#include "bench/socket_capture.hpp"
+#include "console/console_state.hpp"
+#include "console/host/memory/memory_host.hpp"
+#include "console/host/terminal/terminal_host.hpp"
+#include "game/game.hpp"
+#include "game/game_state.hpp"
+
+namespace conkit::bench {
+namespace {
+
+struct Key {
+    const char* name;
+    std::uint32_t code;
+};
+
+// One key of each kind, played in this order after "b" showed shape A.
+constexpr Key kKeys[] = {{"g (move right)", 0x2267},
+                         {"f (move down)", 0x2166},
+                         {"space (to shape B)", 0x3920},
+                         {"c (recolour)", 0x2E63},
+                         {"d (move left)", 0x2064}};
+constexpr std::uint32_t kKeyB = 0x3062;
+// Keys played to count allocations after start-up.
+constexpr int kAllocationKeys = 40;
+
+void StartFresh(host::ConsoleHost& console) {
+    host::InstallHost(console);
+    consoleReady = 0;
+    game::gameState = game::GameState{};
+    game::StartGame();
+    game::HandleKey(kKeyB);
+}
+
+void PrintRow(const char* who, const char* key, const OutputBreakdown& b) {
+    std::printf("| %-8s | %-18s | %6zu | %5zu | %10zu | %6zu | %3zu | %5zu |\n", who, key, b.writes,
+                b.bytes, b.characters, b.motion, b.sgr, b.other);
+}
+
+}  // namespace
+
+int Run(const char* game) {
+    // The cells each key paints, from the reference console.
+    host::MemoryHost memory(80, 25);
+    StartFresh(memory);
+    NcursesPeer peer;
+    peer.ShowAll(memory.Screen());
+
+    int sockets[2];
+    ::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, sockets);
+    const int nullInput = ::open("/dev/null", O_RDONLY);
+    host::terminal::TerminalSettings settings;
+    settings.outputIsTerminal = true;
+    settings.utf8 = true;
+    host::terminal::TerminalHost terminal(nullInput, sockets[0], settings);
+    StartFresh(terminal);
+    DrainWrites(sockets[1]);
+
+    std::printf(
+        "| program  | key                | writes | bytes | characters | motion | SGR | other |\n");
+    std::printf(
+        "|----------|--------------------|--------|-------|------------|--------|-----|-------|\n");
+    OutputBreakdown ours;
+    OutputBreakdown theirs;
+    for (const Key& key : kKeys) {
+        host::InstallHost(memory);
+        memory.ClearTrace();
+        game::HandleKey(key.code);
+        const OutputBreakdown peerKey = peer.Paint(memory.Paints());
+
+        host::InstallHost(terminal);
+        game::HandleKey(key.code);
+        const OutputBreakdown hostKey = DrainWrites(sockets[1]);
+        PrintRow("conkit", key.name, hostKey);
+        PrintRow("ncurses", key.name, peerKey);
+        ours.writes += hostKey.writes;
+        ours.bytes += hostKey.bytes;
+        theirs.bytes += peerKey.bytes;
+        theirs.writes += peerKey.writes;
+    }
+    std::printf("\nbytes per key: conkit %.1f, ncurses %.1f, ratio %.2f\n",
+                static_cast<double>(ours.bytes) / std::size(kKeys),
+                static_cast<double>(theirs.bytes) / std::size(kKeys),
+                static_cast<double>(ours.bytes) / static_cast<double>(theirs.bytes));
+    std::printf(
+        "write(2) calls per key: conkit %.1f (one per console write with a change), "
+        "ncurses %.1f\n",
+        static_cast<double>(ours.writes) / std::size(kKeys),
+        static_cast<double>(theirs.writes) / std::size(kKeys));
+
+    const std::uint64_t before = AllocationsSoFar();
+    for (int i = 0; i < kAllocationKeys; ++i) {
+        game::HandleKey(kKeys[static_cast<std::size_t>(i) % std::size(kKeys)].code);
+        DrainWrites(sockets[1]);
+    }
+    std::printf("heap allocations during %d keys after start-up: %llu (%s)\n", kAllocationKeys,
+                static_cast<unsigned long long>(AllocationsSoFar() - before),
+                CountsMalloc() ? "malloc, calloc, realloc and operator new counted"
+                               : "operator new only: a sanitizer owns malloc");
+
+    if (game != nullptr) {
+        const double share = IdleCpuShare(game, 10.0);
+        std::printf("CPU while the game waits for a key (10 s): %.3f%% of one core\n",
+                    share * 100.0);
+        std::printf("the same for a bare 10 ms sleep-and-poll loop on this machine: %.3f%%\n",
+                    PollLoopCpuShare(10.0) * 100.0);
+    }
+    ::close(nullInput);
+    return 0;
+}
+
+}  // namespace conkit::bench
+
+int main(int argc, char** argv) {
+    return conkit::bench::Run(argc > 1 ? argv[1] : BLOCKGAME_PATH);
+}

@@ -1,0 +1,55 @@
+#include "console/host/terminal/input_source.hpp"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <ctime>
+
+namespace conkit::host::terminal {
+
+std::span<const std::uint8_t> InputSource::FillReady() {
+    if (begin_ < end_ || ended_) {
+        return Buffered();
+    }
+    pollfd ready{fd_, POLLIN, 0};
+    int polled = 0;
+    do {
+        polled = ::poll(&ready, 1, 0);
+    } while (polled < 0 && errno == EINTR);
+    if (polled <= 0) {
+        return Buffered();
+    }
+    // A hang-up or error still lets read report it, after any bytes that
+    // arrived before it.
+    ssize_t got = 0;
+    do {
+        got = ::read(fd_, buffer_, kChunk);
+    } while (got < 0 && errno == EINTR);
+    if (got > 0) {
+        begin_ = 0;
+        end_ = static_cast<std::size_t>(got);
+    } else if (got == 0 || errno != EAGAIN) {
+        ended_ = true;
+    }
+    return Buffered();
+}
+
+std::span<const std::uint8_t> InputSource::Buffered() const {
+    return {buffer_ + begin_, end_ - begin_};
+}
+
+void InputSource::Consume(std::size_t count) {
+    begin_ = count < end_ - begin_ ? begin_ + count : end_;
+}
+
+void InputSource::Wait(int timeoutMs, const sigset_t& mask) const {
+    if (begin_ < end_ || ended_) {
+        return;
+    }
+    pollfd ready{fd_, POLLIN, 0};
+    timespec limit{timeoutMs / 1000, static_cast<long>(timeoutMs % 1000) * 1'000'000L};
+    ::ppoll(&ready, 1, timeoutMs < 0 ? nullptr : &limit, &mask);
+}
+
+}  // namespace conkit::host::terminal

@@ -1,0 +1,44 @@
+// The bytes of the input descriptor: read only when poll(2) says they are
+// ready, so that nothing blocks unless asked to wait, and the end of the
+// input (end of file, a hang-up, a read error) is noticed once and kept.
+#pragma once
+
+#include <csignal>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace conkit::host::terminal {
+
+class InputSource {
+  public:
+    // The most bytes one read takes; small enough that what they decode to
+    // always fits in the input queue.
+    static constexpr std::size_t kChunk = 128;
+
+    explicit InputSource(int fd) : fd_(fd) {}
+
+    // When nothing is buffered, reads what is ready now without waiting.
+    // Returns the bytes buffered.
+    std::span<const std::uint8_t> FillReady();
+
+    // Bytes buffered and not yet consumed.
+    std::span<const std::uint8_t> Buffered() const;
+    void Consume(std::size_t count);
+
+    // Waits until bytes are ready, the input ends, timeoutMs passes (-1:
+    // no limit) or a signal arrives; the signal mask is mask while waiting.
+    void Wait(int timeoutMs, const sigset_t& mask) const;
+
+    // True once a read found the end of the input.
+    bool Ended() const { return ended_; }
+
+  private:
+    int fd_;
+    std::uint8_t buffer_[kChunk] = {};
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool ended_ = false;
+};
+
+}  // namespace conkit::host::terminal

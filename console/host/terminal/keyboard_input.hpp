@@ -1,0 +1,59 @@
+// Key events from the input bytes: the decoder turns them into console
+// input records, which wait in the input queue until a console call takes
+// them. Also notes the terminal's answers to the start-up queries.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+
+#include "console/host/input_queue.hpp"
+#include "console/host/terminal/input_source.hpp"
+#include "console/host/terminal/key_decoder.hpp"
+
+namespace conkit::host::terminal {
+
+class KeyboardInput final : private DecoderSink {
+  public:
+    explicit KeyboardInput(InputSource& source) : source_(source) {}
+
+    // When the queue is empty, decodes the bytes ready now and an ESC that
+    // waited past its timeout. Never blocks.
+    void Pump();
+
+    InputQueue& Queue() { return queue_; }
+
+    // Throws away the queued events and the bytes ready now. A sequence
+    // whose first bytes were among them is still recognised whole.
+    void Discard();
+
+    // True when no key can come any more: the queue is empty and the input
+    // has ended.
+    bool Exhausted() const { return queue_.Empty() && source_.Ended(); }
+
+    // How long until an unfinished sequence must be decided; nothing when
+    // none waits.
+    std::optional<std::chrono::milliseconds> TimeToDeadline() const;
+
+    // True once, when the terminal has answered the kitty keyboard query
+    // before its device attributes.
+    bool TakeKittySupport();
+
+  private:
+    void Key(const InputRecord& record) override;
+    void KittyFlagsReported(std::uint32_t flags) override;
+    void DeviceAttributesReported() override;
+    void DecodeBuffered(std::chrono::milliseconds now);
+
+    InputSource& source_;
+    KeyDecoder decoder_;
+    InputQueue queue_;
+    bool kittyAnswered_ = false;
+    bool attributesAnswered_ = false;
+    bool kittyNoticed_ = false;
+};
+
+// The steady clock in milliseconds, as the decoder takes its times.
+std::chrono::milliseconds SteadyNow();
+
+}  // namespace conkit::host::terminal

@@ -1,0 +1,82 @@
+// Keeps a terminal showing a screen buffer. It remembers what the terminal
+// shows, cell by cell, with its cursor and colours, and sends only the
+// differences: the cheapest cursor motion, an SGR change only when the next
+// cell needs it, and the cell's glyph.
+//
+// The terminal's top-left cell is the buffer's. Cells beyond the terminal's
+// edge are not sent (a row never wraps on the terminal) and are painted
+// when the terminal grows. Besides the sequences of sgr.hpp and
+// cursor_motion.hpp it uses
+//   CSI H CSI 2 J        home and clear the screen, for a full repaint
+//   CSI top ; bottom r   scrolling region (DECSTBM); CSI r resets it
+//   CSI n S              scroll the region up n rows (SU)
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "console/host/console_types.hpp"
+#include "console/host/screen_buffer.hpp"
+#include "console/host/terminal/cursor_motion.hpp"
+#include "console/host/terminal/glyph_table.hpp"
+#include "console/host/terminal/terminal_writer.hpp"
+
+namespace conkit::host::terminal {
+
+class ScreenRenderer final : private CellRewriter {
+  public:
+    // Takes its storage once, for the buffer's size. Until the first
+    // Repaint nothing is assumed about what the terminal shows. lineFeed:
+    // the terminal gets LF as it is sent (no CR added by the tty).
+    ScreenRenderer(const ScreenBuffer& picture, const GlyphTable& glyphs, TerminalWriter& out,
+                   bool lineFeed);
+
+    // The terminal's size in cells. After a change nothing is assumed about
+    // the terminal's cursor; the caller repaints.
+    void SetTerminalSize(Coord size);
+    Coord TerminalSize() const { return terminal_; }
+
+    // Clears the terminal and paints every cell of the buffer that it shows.
+    void Repaint();
+
+    // Paints the cells of rows first to last that differ from what the
+    // terminal shows; every row when the buffer scrolled since the last call.
+    void Update(std::uint16_t first, std::uint16_t last);
+
+    // Moves the terminal's cursor onto cell when the terminal shows it.
+    void ShowCursorAt(Coord cell);
+
+  private:
+    // The look of a cell whose content the terminal's is not known to be.
+    static constexpr std::uint32_t kUnknownLook = 0x10000;
+
+    struct ShownCell {
+        std::uint8_t character = ' ';
+        std::uint32_t look = kUnknownLook;
+    };
+
+    bool Rewrite(std::uint16_t row, std::uint16_t first, std::uint16_t end,
+                 MotionBytes& bytes) const override;
+
+    std::uint16_t VisibleColumns() const;
+    std::uint16_t VisibleRows() const;
+    ShownCell& Shown(std::uint16_t column, std::uint16_t row);
+    const ShownCell& Shown(std::uint16_t column, std::uint16_t row) const;
+    void ForgetAll();
+    void FollowScroll();
+    void MoveTo(Coord cell);
+    void Paint(std::uint16_t column, std::uint16_t row, const Cell& cell);
+
+    const ScreenBuffer& picture_;
+    const GlyphTable& glyphs_;
+    TerminalWriter& out_;
+    bool lineFeed_;
+    std::vector<ShownCell> shown_;
+    Coord terminal_{};
+    std::optional<Coord> cursor_;
+    std::optional<std::uint16_t> pen_;
+    std::uint64_t scrolls_ = 0;
+};
+
+}  // namespace conkit::host::terminal

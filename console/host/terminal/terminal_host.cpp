@@ -1,0 +1,451 @@
+#include "console/host/terminal/terminal_host.hpp"
+
+#include <errno.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+#include "console/host/terminal/terminal_session.hpp"
+
+namespace conkit::host::terminal {
+namespace {
+
+// Room for a full repaint whose every cell changes colour; larger changes
+// are written in pieces.
+constexpr std::size_t kBytesPerCell = 16;
+constexpr std::size_t kLargestWrite = std::size_t{256} * 1024;
+
+std::size_t WriterCapacity(Coord terminalSize) {
+    const Coord buffer = BufferSizeFor(terminalSize);
+    return std::min(std::size_t{buffer.column} * buffer.row * kBytesPerCell + 4096, kLargestWrite);
+}
+
+bool IsTypedCharacter(const InputRecord& record) {
+    return record.eventType == kKeyEvent && (record.key.keyDown & 1U) != 0 &&
+           record.key.character != 0;
+}
+
+void SayWhyInputEnded(bool hungUp) {
+    const char* reason = hungUp ? ": terminal hung up\n" : ": input ended\n";
+    WriteAll(2, program_invocation_short_name, std::strlen(program_invocation_short_name));
+    WriteAll(2, reason, std::strlen(reason));
+}
+
+// True when fd is a tty and the same one as ttyFd, so that the session's
+// modes (no output processing) hold for what is written to it.
+bool SameTty(int fd, int ttyFd) {
+    struct stat first {};
+    struct stat second {};
+    return ttyFd >= 0 && ::fstat(fd, &first) == 0 && ::fstat(ttyFd, &second) == 0 &&
+           S_ISCHR(first.st_mode) && first.st_rdev == second.st_rdev;
+}
+
+}  // namespace
+
+TerminalHost::TerminalHost(int inputFd, int outputFd, const TerminalSettings& settings)
+    : outputFd_(outputFd),
+      ttyFd_(settings.inputIsTty       ? inputFd
+             : ::isatty(outputFd) == 1 ? outputFd
+                                       : -1),
+      settings_(settings),
+      picture_(BufferSizeFor(settings.terminalSize).column,
+               BufferSizeFor(settings.terminalSize).row),
+      glyphs_(settings.utf8),
+      out_(outputFd, WriterCapacity(settings.terminalSize)),
+      renderer_(picture_, glyphs_, out_, ::isatty(outputFd) != 1 || SameTty(outputFd, ttyFd_)),
+      source_(inputFd),
+      keyboard_(source_) {}
+
+TerminalHost::~TerminalHost() {
+    if (ownsSession_) {
+        LeaveSession();
+    }
+}
+
+void TerminalHost::Start() {
+    if (started_) {
+        return;
+    }
+    started_ = true;
+    ownsSession_ = EnterSession({ttyFd_, outputFd_, settings_.outputIsTerminal,
+                                 settings_.inputIsTty && settings_.outputIsTerminal});
+    if (settings_.outputIsTerminal) {
+        renderer_.SetTerminalSize(settings_.terminalSize);
+        renderer_.Repaint();
+        out_.Flush();
+    }
+}
+
+void TerminalHost::ServiceSignals() {
+    if (!ownsSession_) {
+        return;
+    }
+    const bool resumed = TakeResume();
+    const bool resized = TakeResize();
+    if ((!resumed && !resized) || !settings_.outputIsTerminal) {
+        return;
+    }
+    renderer_.SetTerminalSize(QueryTerminalSize(outputFd_).value_or(renderer_.TerminalSize()));
+    renderer_.Repaint();
+    renderer_.ShowCursorAt(picture_.Cursor());
+    out_.Flush();
+}
+
+void TerminalHost::Show(std::uint16_t firstRow, std::uint16_t lastRow) {
+    if (ownsSession_) {
+        SetExitRow(picture_.Cursor().row + 1U, renderer_.TerminalSize().row);
+    }
+    if (settings_.outputIsTerminal) {
+        renderer_.Update(firstRow, lastRow);
+        out_.Flush();
+    }
+}
+
+void TerminalHost::WriteProcessed(const char* chars, std::uint32_t count) {
+    const std::uint16_t firstRow = picture_.Cursor().row;
+    picture_.Write(chars, count);
+    if (!settings_.outputIsTerminal) {
+        out_.Append(chars, count);
+        out_.Flush();
+    }
+    Show(firstRow, picture_.Cursor().row);
+}
+
+void TerminalHost::Echo(const char* chars, std::uint32_t count) {
+    WriteProcessed(chars, count);
+    if (settings_.outputIsTerminal) {
+        renderer_.ShowCursorAt(picture_.Cursor());
+        out_.Flush();
+    }
+}
+
+Handle TerminalHost::GetStdHandle(StdHandle which) {
+    Start();
+    return which == StdHandle::input ? kInputHandle : kOutputHandle;
+}
+
+bool TerminalHost::SetConsoleCursorPosition(Handle output, Coord position) {
+    if (output != kOutputHandle) {
+        return false;
+    }
+    Start();
+    ServiceSignals();
+    if (!picture_.SetCursor(position)) {
+        return false;
+    }
+    if (ownsSession_) {
+        SetExitRow(position.row + 1U, renderer_.TerminalSize().row);
+    }
+    return true;
+}
+
+bool TerminalHost::SetConsoleTextAttribute(Handle output, std::uint16_t attribute) {
+    if (output != kOutputHandle) {
+        return false;
+    }
+    Start();
+    picture_.SetAttribute(attribute);
+    return true;
+}
+
+bool TerminalHost::WriteConsoleA(Handle output, const char* chars, std::uint32_t count,
+                                 std::uint32_t* written) {
+    if (output != kOutputHandle) {
+        return false;
+    }
+    Start();
+    ServiceSignals();
+    WriteProcessed(chars, count);
+    if (written != nullptr) {
+        *written = count;
+    }
+    return true;
+}
+
+bool TerminalHost::GetConsoleMode(Handle input, std::uint32_t* mode) {
+    if (input != kInputHandle) {
+        return false;
+    }
+    *mode = inputMode_;
+    return true;
+}
+
+bool TerminalHost::SetConsoleMode(Handle input, std::uint32_t mode) {
+    if (input != kInputHandle) {
+        return false;
+    }
+    Start();
+    inputMode_ = mode;
+    return true;
+}
+
+void TerminalHost::ApplySignalKeys() {
+    if (ownsSession_) {
+        SetSignalKeys((inputMode_ & kProcessedInput) != 0);
+    }
+}
+
+void TerminalHost::PumpKeys() {
+    keyboard_.Pump();
+    if (keyboard_.TakeKittySupport() && ownsSession_) {
+        PushKittyFlags();
+    }
+}
+
+void TerminalHost::EndOfInput() {
+    if (ownsSession_) {
+        LeaveSession();
+    }
+    SayWhyInputEnded(settings_.inputIsTty);
+    std::exit(kInputEndedStatus);
+}
+
+bool TerminalHost::PeekConsoleInputA(Handle input, InputRecord* records, std::uint32_t length,
+                                     std::uint32_t* count) {
+    *count = 0;
+    if (input != kInputHandle) {
+        return false;
+    }
+    Start();
+    ServiceSignals();
+    PumpKeys();
+    if (keyboard_.Exhausted()) {
+        EndOfInput();
+    }
+    *count = keyboard_.Queue().Peek(records, length);
+    return true;
+}
+
+bool TerminalHost::ReadConsoleInputA(Handle input, InputRecord* records, std::uint32_t length,
+                                     std::uint32_t* count) {
+    *count = 0;
+    if (input != kInputHandle) {
+        return false;
+    }
+    Start();
+    ServiceSignals();
+    PumpKeys();
+    if (keyboard_.Exhausted()) {
+        EndOfInput();
+    }
+    *count = keyboard_.Queue().Read(records, length);
+    return true;
+}
+
+bool TerminalHost::FlushConsoleInputBuffer(Handle input) {
+    if (input != kInputHandle) {
+        return false;
+    }
+    Start();
+    keyboard_.Discard();
+    if (keyboard_.TakeKittySupport() && ownsSession_) {
+        PushKittyFlags();
+    }
+    return true;
+}
+
+void TerminalHost::WaitForInput() {
+    ApplySignalKeys();
+    const sigset_t wake = WakeSignals();
+    sigset_t unblocked;
+    sigprocmask(SIG_BLOCK, &wake, &unblocked);
+    ServiceSignals();
+    int timeoutMs = -1;
+    if (const auto remaining = keyboard_.TimeToDeadline(); remaining.has_value()) {
+        timeoutMs = static_cast<int>(std::min<std::int64_t>(remaining->count(), 1000)) + 1;
+    }
+    source_.Wait(timeoutMs, unblocked);
+    sigprocmask(SIG_SETMASK, &unblocked, nullptr);
+}
+
+bool TerminalHost::NextKey(InputRecord& record) {
+    for (;;) {
+        ServiceSignals();
+        PumpKeys();
+        if (keyboard_.Queue().Read(&record, 1) == 1) {
+            return true;
+        }
+        if (source_.Ended()) {
+            return false;
+        }
+        WaitForInput();
+    }
+}
+
+int TerminalHost::NextByte() {
+    for (;;) {
+        const auto bytes = source_.FillReady();
+        if (!bytes.empty()) {
+            const std::uint8_t byte = bytes.front();
+            source_.Consume(1);
+            return byte;
+        }
+        if (source_.Ended()) {
+            return -1;
+        }
+        WaitForInput();
+    }
+}
+
+EchoLayout TerminalHost::Layout() const {
+    return {picture_.Cursor().column, picture_.Columns()};
+}
+
+std::uint32_t TerminalHost::ReadLine(char* buffer, std::uint32_t count) {
+    if (settings_.outputIsTerminal) {
+        renderer_.ShowCursorAt(picture_.Cursor());
+        out_.Flush();
+    }
+    while (!editor_.HasDelivery()) {
+        InputRecord record;
+        if (!NextKey(record)) {
+            return 0;
+        }
+        editor_.Feed(record, (inputMode_ & kEchoInput) != 0 ? this : nullptr);
+    }
+    return editor_.Deliver(buffer, count);
+}
+
+std::uint32_t TerminalHost::ReadTyped(char* buffer, std::uint32_t count) {
+    if (settings_.outputIsTerminal) {
+        renderer_.ShowCursorAt(picture_.Cursor());
+        out_.Flush();
+    }
+    std::uint32_t n = 0;
+    InputRecord record;
+    while (n == 0) {
+        if (!NextKey(record)) {
+            return 0;
+        }
+        if (IsTypedCharacter(record)) {
+            buffer[n++] = static_cast<char>(record.key.character);
+        }
+    }
+    while (n < count) {
+        PumpKeys();
+        if (keyboard_.Queue().Read(&record, 1) == 0) {
+            break;
+        }
+        if (IsTypedCharacter(record)) {
+            buffer[n++] = static_cast<char>(record.key.character);
+        }
+    }
+    return n;
+}
+
+bool TerminalHost::ReadConsoleA(Handle input, char* buffer, std::uint32_t count,
+                                std::uint32_t* read) {
+    *read = 0;
+    if (input != kInputHandle) {
+        return false;
+    }
+    if (count == 0) {
+        return true;
+    }
+    Start();
+    ServiceSignals();
+    // What is left of a line read comes first, whatever the mode is now, as
+    // on a console: discarding the rest of a long line relies on it.
+    const bool lineMode = (inputMode_ & kLineInput) != 0;
+    if (settings_.inputIsTty) {
+        *read =
+            lineMode || editor_.HasDelivery() ? ReadLine(buffer, count) : ReadTyped(buffer, count);
+    } else if (lineMode || pipeLines_.InLine()) {
+        *read = pipeLines_.Read(*this, buffer, count);
+    } else {
+        const int first = NextByte();
+        if (first >= 0) {
+            buffer[(*read)++] = static_cast<char>(first);
+            const auto more = source_.Buffered();
+            const auto n = std::min<std::size_t>(more.size(), count - 1U);
+            std::memcpy(buffer + 1, more.data(), n);
+            source_.Consume(n);
+            *read += static_cast<std::uint32_t>(n);
+        }
+    }
+    return true;
+}
+
+bool TerminalHost::GetConsoleScreenBufferInfo(Handle output, ScreenBufferInfo* info) {
+    if (output != kOutputHandle || !settings_.outputIsTerminal) {
+        return false;
+    }
+    Start();
+    info->size = {picture_.Columns(), picture_.Rows()};
+    info->cursor = picture_.Cursor();
+    info->attribute = picture_.Attribute();
+    return true;
+}
+
+bool TerminalHost::WriteConsoleOutputCharacterA(Handle output, const char* chars,
+                                                std::uint32_t count, Coord start,
+                                                std::uint32_t* written) {
+    if (output != kOutputHandle) {
+        return false;
+    }
+    Start();
+    ServiceSignals();
+    const std::uint32_t n = picture_.PutCharacters(chars, count, start);
+    if (n > 0) {
+        Show(start.row,
+             static_cast<std::uint16_t>(start.row + (start.column + n - 1) / picture_.Columns()));
+    }
+    if (written != nullptr) {
+        *written = n;
+    }
+    return true;
+}
+
+bool TerminalHost::WriteConsoleOutputAttribute(Handle output, const std::uint16_t* attributes,
+                                               std::uint32_t count, Coord start,
+                                               std::uint32_t* written) {
+    if (output != kOutputHandle) {
+        return false;
+    }
+    Start();
+    ServiceSignals();
+    const std::uint32_t n = picture_.PutAttributes(attributes, count, start);
+    if (n > 0) {
+        Show(start.row,
+             static_cast<std::uint16_t>(start.row + (start.column + n - 1) / picture_.Columns()));
+    }
+    if (written != nullptr) {
+        *written = n;
+    }
+    return true;
+}
+
+bool TerminalHost::ReadConsoleOutputCharacterA(Handle output, char* chars, std::uint32_t count,
+                                               Coord start, std::uint32_t* read) {
+    *read = output == kOutputHandle ? picture_.GetCharacters(chars, count, start) : 0;
+    return output == kOutputHandle;
+}
+
+bool TerminalHost::ReadConsoleOutputAttribute(Handle output, std::uint16_t* attributes,
+                                              std::uint32_t count, Coord start,
+                                              std::uint32_t* read) {
+    *read = output == kOutputHandle ? picture_.GetAttributes(attributes, count, start) : 0;
+    return output == kOutputHandle;
+}
+
+void TerminalHost::Sleep(std::uint32_t milliseconds) {
+    ApplySignalKeys();
+    timespec remaining{static_cast<time_t>(milliseconds / 1000),
+                       static_cast<long>(milliseconds % 1000) * 1'000'000L};
+    while (clock_nanosleep(CLOCK_MONOTONIC, 0, &remaining, &remaining) == EINTR) {
+    }
+    ServiceSignals();
+}
+
+void TerminalHost::ExitProcess(std::uint32_t status) {
+    if (ownsSession_) {
+        LeaveSession();
+    }
+    std::exit(static_cast<int>(status));
+}
+
+}  // namespace conkit::host::terminal

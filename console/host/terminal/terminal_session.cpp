@@ -1,0 +1,277 @@
+#include "console/host/terminal/terminal_session.hpp"
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "console/host/terminal/terminal_writer.hpp"
+
+namespace conkit::host::terminal {
+namespace {
+
+struct Session {
+    SessionSetup setup{};
+    termios user{};
+    volatile std::sig_atomic_t active = 0;
+    volatile std::sig_atomic_t signalKeys = 1;
+    volatile std::sig_atomic_t kittyPushed = 0;
+    volatile std::sig_atomic_t exitRow = 0;
+    volatile std::sig_atomic_t exitScroll = 0;
+};
+
+Session session;
+volatile std::sig_atomic_t resizePending = 0;
+volatile std::sig_atomic_t resumePending = 0;
+bool handlersInstalled = false;
+
+constexpr int kFatalSignals[] = {SIGINT,  SIGTERM, SIGHUP, SIGQUIT,
+                                 SIGSEGV, SIGABRT, SIGBUS, SIGFPE};
+
+// A few bytes gathered on the stack, usable inside a signal handler.
+class SmallText {
+  public:
+    void Add(const char* text) {
+        while (*text != '\0' && length_ < sizeof(bytes_)) {
+            bytes_[length_++] = *text++;
+        }
+    }
+    void AddDecimal(std::uint32_t n) {
+        char digits[10];
+        int count = 0;
+        do {
+            digits[count++] = static_cast<char>('0' + n % 10);
+            n /= 10;
+        } while (n != 0);
+        while (count > 0 && length_ < sizeof(bytes_)) {
+            bytes_[length_++] = digits[--count];
+        }
+    }
+    void WriteTo(int fd) const { WriteAll(fd, bytes_, length_); }
+
+  private:
+    char bytes_[96] = {};
+    std::size_t length_ = 0;
+};
+
+termios SessionModes(termios modes, bool signalKeys) {
+    modes.c_iflag &=
+        ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON);
+    modes.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+    modes.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | IEXTEN);
+    if (!signalKeys) {
+        modes.c_lflag &= ~static_cast<tcflag_t>(ISIG);
+    }
+    modes.c_cc[VMIN] = 1;
+    modes.c_cc[VTIME] = 0;
+    return modes;
+}
+
+void ApplyModes() {
+    const termios modes = SessionModes(session.user, session.signalKeys != 0);
+    tcsetattr(session.setup.ttyFd, TCSANOW, &modes);
+}
+
+// Turns the session's modes and protocols on; askTerminal adds the queries
+// whose answers arrive as input.
+void Enable(bool askTerminal) {
+    if (session.setup.ttyFd >= 0) {
+        ApplyModes();
+    }
+    if (session.setup.outputIsTerminal) {
+        SmallText text;
+        text.Add("\x1b[?9001h");
+        if (session.kittyPushed != 0) {
+            text.Add("\x1b[>");
+            text.AddDecimal(kKittyFlags);
+            text.Add("u");
+        }
+        if (askTerminal) {
+            text.Add("\x1b[?u\x1b[c");
+        }
+        text.WriteTo(session.setup.outputFd);
+    }
+}
+
+// Restores without forgetting the session, so that a continue can enable it
+// again.
+void Disable() {
+    if (session.setup.outputIsTerminal) {
+        SmallText text;
+        text.Add("\x1b[0m\x1b[");
+        text.AddDecimal(static_cast<std::uint32_t>(session.exitRow) + 1);
+        text.Add("H");
+        if (session.exitScroll != 0) {
+            text.Add("\n");
+        }
+        text.Add("\x1b[?25h");
+        if (session.kittyPushed != 0) {
+            text.Add("\x1b[<u");
+        }
+        text.Add("\x1b[?9001l");
+        text.WriteTo(session.setup.outputFd);
+    }
+    if (session.setup.ttyFd >= 0) {
+        tcsetattr(session.setup.ttyFd, TCSANOW, &session.user);
+    }
+}
+
+void OnFatalSignal(int signal) {
+    LeaveSession();
+    // The handler was reset to the default on entry; the signal is
+    // delivered again as soon as this handler returns.
+    raise(signal);
+}
+
+void OnStop(int) {
+    const int savedErrno = errno;
+    const bool wasActive = session.active != 0;
+    if (wasActive) {
+        Disable();
+    }
+    struct sigaction stop {};
+    stop.sa_handler = SIG_DFL;
+    sigemptyset(&stop.sa_mask);
+    sigaction(SIGTSTP, &stop, nullptr);
+    sigset_t mask;
+    sigemptyset(&mask);
+    sigaddset(&mask, SIGTSTP);
+    sigprocmask(SIG_UNBLOCK, &mask, nullptr);
+    raise(SIGTSTP);
+    // Continued. The user may have changed the tty's settings meanwhile:
+    // they become the ones restored on the way out.
+    stop.sa_handler = OnStop;
+    sigfillset(&stop.sa_mask);
+    sigaction(SIGTSTP, &stop, nullptr);
+    if (wasActive) {
+        if (session.setup.ttyFd >= 0) {
+            tcgetattr(session.setup.ttyFd, &session.user);
+        }
+        Enable(false);
+    }
+    resumePending = 1;
+    errno = savedErrno;
+}
+
+void OnContinue(int) {
+    resumePending = 1;
+}
+
+void OnResize(int) {
+    resizePending = 1;
+}
+
+// Installs handler for signal unless the program set its own handling.
+void InstallIfDefault(int signal, void (*handler)(int), int flags) {
+    struct sigaction current {};
+    if (sigaction(signal, nullptr, &current) != 0 || (current.sa_flags & SA_SIGINFO) != 0 ||
+        current.sa_handler != SIG_DFL) {
+        return;
+    }
+    struct sigaction action {};
+    action.sa_handler = handler;
+    action.sa_flags = flags;
+    sigfillset(&action.sa_mask);
+    sigaction(signal, &action, nullptr);
+}
+
+void InstallHandlers() {
+    for (const int signal : kFatalSignals) {
+        InstallIfDefault(signal, OnFatalSignal, static_cast<int>(SA_RESETHAND));
+    }
+    InstallIfDefault(SIGTSTP, OnStop, 0);
+    InstallIfDefault(SIGCONT, OnContinue, SA_RESTART);
+    InstallIfDefault(SIGWINCH, OnResize, SA_RESTART);
+    std::atexit(LeaveSession);
+}
+
+}  // namespace
+
+bool EnterSession(const SessionSetup& setup) {
+    if (session.active != 0) {
+        return false;
+    }
+    session.setup = setup;
+    session.signalKeys = 1;
+    session.kittyPushed = 0;
+    session.exitRow = 0;
+    session.exitScroll = 0;
+    if (setup.ttyFd >= 0 && tcgetattr(setup.ttyFd, &session.user) != 0) {
+        session.setup.ttyFd = -1;
+    }
+    if (!handlersInstalled) {
+        InstallHandlers();
+        handlersInstalled = true;
+    }
+    Enable(setup.askTerminal && setup.outputIsTerminal);
+    session.active = 1;
+    return true;
+}
+
+void LeaveSession() {
+    if (session.active == 0) {
+        return;
+    }
+    session.active = 0;
+    const int savedErrno = errno;
+    Disable();
+    errno = savedErrno;
+}
+
+void SetSignalKeys(bool enabled) {
+    if (session.active == 0 || (session.signalKeys != 0) == enabled) {
+        return;
+    }
+    session.signalKeys = enabled ? 1 : 0;
+    if (session.setup.ttyFd >= 0) {
+        ApplyModes();
+    }
+}
+
+bool PushKittyFlags() {
+    if (session.active == 0 || session.kittyPushed != 0 || !session.setup.outputIsTerminal) {
+        return false;
+    }
+    SmallText text;
+    text.Add("\x1b[>");
+    text.AddDecimal(kKittyFlags);
+    text.Add("u");
+    text.WriteTo(session.setup.outputFd);
+    session.kittyPushed = 1;
+    return true;
+}
+
+void SetExitRow(std::uint32_t row, std::uint32_t terminalRows) {
+    const bool onTerminal = row < terminalRows;
+    const std::uint32_t last = terminalRows == 0 ? 0 : terminalRows - 1;
+    session.exitScroll = onTerminal ? 0 : 1;
+    session.exitRow = static_cast<std::sig_atomic_t>(onTerminal ? row : last);
+}
+
+bool TakeResize() {
+    if (resizePending == 0) {
+        return false;
+    }
+    resizePending = 0;
+    return true;
+}
+
+bool TakeResume() {
+    if (resumePending == 0) {
+        return false;
+    }
+    resumePending = 0;
+    return true;
+}
+
+sigset_t WakeSignals() {
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGWINCH);
+    sigaddset(&signals, SIGCONT);
+    sigaddset(&signals, SIGTSTP);
+    return signals;
+}
+
+}  // namespace conkit::host::terminal

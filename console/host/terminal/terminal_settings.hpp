@@ -1,0 +1,46 @@
+// What the terminal host needs to know about its descriptors at start-up.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "console/host/console_types.hpp"
+
+namespace conkit::host::terminal {
+
+// The smallest screen buffer: the classic console size, large enough for
+// every drawing of the kit.
+inline constexpr Coord kMinimumBufferSize{80, 25};
+// The largest, so that a huge window cannot make the host take a huge
+// amount of memory; the rest of such a window stays blank.
+inline constexpr Coord kMaximumBufferSize{1000, 500};
+
+struct TerminalSettings {
+    // The input is a tty: its modes are set and key sequences decoded.
+    bool inputIsTty = false;
+    // The output is a terminal that takes escape sequences; when false the
+    // output is plain text.
+    bool outputIsTerminal = false;
+    // The terminal shows UTF-8.
+    bool utf8 = false;
+    // The terminal's size at start-up.
+    Coord terminalSize = kMinimumBufferSize;
+};
+
+// Looks at the descriptors, TERM and the locale. A dumb terminal (TERM=dumb)
+// gets plain text; a tty that reports no size counts as 80x25.
+TerminalSettings DetectTerminalSettings(int inputFd, int outputFd);
+
+// The window size of the tty on fd; nothing when it is not a tty or reports
+// no size (0x0).
+std::optional<Coord> QueryTerminalSize(int fd);
+
+// True when the locale's character set, as LC_ALL, LC_CTYPE or LANG name
+// it (the first that is set and not empty), is UTF-8.
+bool LocaleIsUtf8();
+
+// The screen buffer for a terminal of the given size: at least the minimum,
+// at most the maximum, else the terminal's size.
+Coord BufferSizeFor(Coord terminalSize);
+
+}  // namespace conkit::host::terminal

@@ -1,0 +1,409 @@
+// The terminal host on a pseudo-terminal and on pipes: tty modes, protocols,
+// key and line input, output economy, clipping and resizing, plain output.
+#include "console/host/terminal/terminal_host.hpp"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstring>
+#include <string>
+
+#include "tests/console/host/terminal/piped_terminal.hpp"
+#include "tests/console/host/terminal/pty_terminal.hpp"
+
+namespace conkit::host::terminal::testing {
+namespace {
+
+constexpr Handle kIn = TerminalHost::kInputHandle;
+constexpr Handle kOut = TerminalHost::kOutputHandle;
+
+void Write(ConsoleHost& host, const std::string& text) {
+    std::uint32_t written = 0;
+    host.WriteConsoleA(kOut, text.data(), static_cast<std::uint32_t>(text.size()), &written);
+}
+
+std::string Read(ConsoleHost& host, std::uint32_t count) {
+    std::string buffer(count, '\0');
+    std::uint32_t read = 0;
+    host.ReadConsoleA(kIn, buffer.data(), count, &read);
+    buffer.resize(read);
+    return buffer;
+}
+
+termios Modes(int fd) {
+    termios modes{};
+    tcgetattr(fd, &modes);
+    return modes;
+}
+
+bool SameModes(const termios& a, const termios& b) {
+    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_lflag == b.c_lflag &&
+           std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
+}
+
+// Waits (within a second) until the host's side of the pty has bytes to read.
+void AwaitTyped(int slave) {
+    pollfd ready{slave, POLLIN, 0};
+    ::poll(&ready, 1, 1000);
+}
+
+// A key event with its character, from a peek; 0 when none is queued.
+std::uint8_t PeekCharacter(ConsoleHost& host) {
+    InputRecord record;
+    std::uint32_t count = 0;
+    host.PeekConsoleInputA(kIn, &record, 1, &count);
+    return count == 1 ? record.key.character : 0;
+}
+
+TEST(TerminalModesTest, FirstUseEntersTheSessionModesAndTheEndRestoresTheUsersOnes) {
+    PtyTerminal terminal;
+    const termios before = Modes(terminal.Slave());
+    terminal.Host().GetStdHandle(StdHandle::output);
+    const termios during = Modes(terminal.Slave());
+    EXPECT_EQ(during.c_lflag & (ICANON | ECHO), 0U);
+    EXPECT_NE(during.c_lflag & ISIG, 0U);
+    EXPECT_EQ(during.c_oflag & OPOST, 0U);
+    EXPECT_EQ(during.c_iflag & ICRNL, 0U);
+    EXPECT_EQ(during.c_cc[VMIN], 1);
+    const std::string shown = terminal.Finish();
+    EXPECT_TRUE(SameModes(Modes(terminal.Slave()), before));
+    EXPECT_NE(shown.find("\x1b[0m"), std::string::npos);
+    EXPECT_NE(shown.find("\x1b[?25h"), std::string::npos);
+    EXPECT_NE(shown.find("\x1b[?9001l"), std::string::npos);
+}
+
+TEST(TerminalModesTest, WaitingInModeZeroTurnsTheSignalKeysOffSoCtrlCIsAKey) {
+    PtyTerminal terminal;
+    TerminalHost& host = terminal.Host();
+    host.SetConsoleMode(kIn, 0);
+    host.Sleep(0);
+    EXPECT_EQ(Modes(terminal.Slave()).c_lflag & ISIG, 0U);
+    terminal.Type("\x03");
+    AwaitTyped(terminal.Slave());
+    EXPECT_EQ(PeekCharacter(host), 0x03);
+    host.SetConsoleMode(kIn, kDefaultInputMode);
+    host.Sleep(0);
+    EXPECT_NE(Modes(terminal.Slave()).c_lflag & ISIG, 0U);
+}
+
+TEST(TerminalModesTest, AModePutBackBeforeAnyWaitNeverReachesTheTty) {
+    PtyTerminal terminal;
+    TerminalHost& host = terminal.Host();
+    host.GetStdHandle(StdHandle::input);
+    host.SetConsoleMode(kIn, 0);
+    PeekCharacter(host);
+    EXPECT_NE(Modes(terminal.Slave()).c_lflag & ISIG, 0U);
+    host.SetConsoleMode(kIn, kDefaultInputMode);
+    host.Sleep(0);
+    EXPECT_NE(Modes(terminal.Slave()).c_lflag & ISIG, 0U);
+}
+
+TEST(TerminalProtocolsTest, KittyFlagsArePushedWhenTheTerminalAnswersAndPoppedAtTheEnd) {
+    PtyTerminal terminal;
+    terminal.Host().GetStdHandle(StdHandle::input);
+    const std::string startup = terminal.Drain();
+    EXPECT_NE(startup.find("\x1b[?9001h"), std::string::npos);
+    EXPECT_NE(startup.find("\x1b[?u\x1b[c"), std::string::npos);
+    terminal.Type("\x1b[?0u\x1b[?62;22c");
+    AwaitTyped(terminal.Slave());
+    EXPECT_EQ(PeekCharacter(terminal.Host()), 0);
+    EXPECT_NE(terminal.Drain().find("\x1b[>31u"), std::string::npos);
+    EXPECT_NE(terminal.Finish().find("\x1b[<u"), std::string::npos);
+}
+
+TEST(TerminalProtocolsTest, NoKittyFlagsWhenOnlyTheDeviceAttributesAnswer) {
+    PtyTerminal terminal;
+    terminal.Host().GetStdHandle(StdHandle::input);
+    terminal.Drain();
+    terminal.Type("\x1b[?62;22c");
+    AwaitTyped(terminal.Slave());
+    PeekCharacter(terminal.Host());
+    EXPECT_EQ(terminal.Drain().find("\x1b[>"), std::string::npos);
+    EXPECT_EQ(terminal.Finish().find("\x1b[<u"), std::string::npos);
+}
+
+TEST(TerminalInputTest, KeysArriveAsEventsAndFlushDropsTheQueueAndTheReadableBytes) {
+    PtyTerminal terminal;
+    TerminalHost& host = terminal.Host();
+    terminal.Type("g");
+    AwaitTyped(terminal.Slave());
+    EXPECT_EQ(PeekCharacter(host), 'g');
+    terminal.Type("abc");
+    AwaitTyped(terminal.Slave());
+    host.FlushConsoleInputBuffer(kIn);
+    EXPECT_EQ(PeekCharacter(host), 0);
+}
+
+TEST(TerminalInputTest, AnEscapeSplitByAFlushIsStillTheEscapeKey) {
+    PtyTerminal terminal;
+    TerminalHost& host = terminal.Host();
+    host.GetStdHandle(StdHandle::input);
+    terminal.Type("\x1b");
+    AwaitTyped(terminal.Slave());
+    host.FlushConsoleInputBuffer(kIn);
+    host.Sleep(KeyDecoder::kEscapeTimeout.count() + 5);
+    EXPECT_EQ(PeekCharacter(host), 0x1B);
+}
+
+TEST(TerminalInputTest, LineInputEchoesEditsAndDeliversTheLineWithCarriageReturnLineFeed) {
+    PtyTerminal terminal;
+    TerminalHost& host = terminal.Host();
+    Write(host, "> ");
+    terminal.Type(
+        "ab\x7f"
+        "c\r");
+    EXPECT_EQ(Read(host, 80), "ac\r\n");
+    terminal.Drain();
+    EXPECT_EQ(terminal.Screen().RowText(0).substr(0, 5), "> ac ");
+    EXPECT_EQ(terminal.Screen().Cursor(), (Coord{0, 1}));
+}
+
+TEST(TerminalInputTest, ModeZeroReadsGiveTheCharactersAsTyped) {
+    PtyTerminal terminal;
+    TerminalHost& host = terminal.Host();
+    host.SetConsoleMode(kIn, 0);
+    terminal.Type("x");
+    EXPECT_EQ(Read(host, 80), "x");
+    terminal.Drain();
+    EXPECT_EQ(terminal.Screen().RowText(0).substr(0, 2), "  ");
+}
+
+TEST(TerminalInputTest, AHangUpGivesLineReadsNothing) {
+    PtyTerminal terminal;
+    terminal.Host().GetStdHandle(StdHandle::input);
+    terminal.HangUp();
+    EXPECT_EQ(Read(terminal.Host(), 80), "");
+}
+
+TEST(TerminalInputDeathTest, WaitingForAKeyAfterAHangUpEndsTheProcessWithAMessage) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            PtyTerminal terminal;
+            terminal.Host().GetStdHandle(StdHandle::input);
+            terminal.HangUp();
+            for (;;) {
+                PeekCharacter(terminal.Host());
+            }
+        },
+        ::testing::ExitedWithCode(kInputEndedStatus), ": terminal hung up\n");
+}
+
+TEST(TerminalInputDeathTest, WaitingForAKeyAtTheEndOfPipedInputEndsTheProcessWithAMessage) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            PipedTerminal terminal({80, 25});
+            for (;;) {
+                PeekCharacter(terminal.Host());
+            }
+        },
+        ::testing::ExitedWithCode(kInputEndedStatus), ": input ended\n");
+}
+
+// A host reading from a pipe that holds text and is then closed.
+class PipedInput {
+  public:
+    explicit PipedInput(const std::string& text) {
+        int fds[2];
+        EXPECT_EQ(::pipe(fds), 0);
+        EXPECT_EQ(::write(fds[1], text.data(), text.size()), static_cast<ssize_t>(text.size()));
+        ::close(fds[1]);
+        input_ = fds[0];
+        output_ = ::open("/dev/null", O_WRONLY);
+        host_ = std::make_unique<TerminalHost>(input_, output_, TerminalSettings{});
+    }
+    ~PipedInput() {
+        host_.reset();
+        ::close(input_);
+        ::close(output_);
+    }
+    TerminalHost& Host() { return *host_; }
+
+  private:
+    int input_ = -1;
+    int output_ = -1;
+    std::unique_ptr<TerminalHost> host_;
+};
+
+TEST(PipedInputTest, LineReadsTakeLinesFromThePipeAndGiveNothingAtItsEnd) {
+    PipedInput input("first\r\nsecond\nlast");
+    EXPECT_EQ(Read(input.Host(), 80), "first\r\n");
+    EXPECT_EQ(Read(input.Host(), 3), "sec");
+    EXPECT_EQ(Read(input.Host(), 80), "ond\r\n");
+    EXPECT_EQ(Read(input.Host(), 80), "last\r\n");
+    EXPECT_EQ(Read(input.Host(), 80), "");
+}
+
+TEST(PipedInputTest, ModeZeroReadsTakeTheBytesAsTheyAre) {
+    PipedInput input("a\x1b[A\r\n");
+    input.Host().SetConsoleMode(kIn, 0);
+    EXPECT_EQ(Read(input.Host(), 80), "a\x1b[A\r\n");
+    EXPECT_EQ(Read(input.Host(), 80), "");
+}
+
+TEST(PlainOutputTest, AnOutputThatIsNoTerminalGetsTheCharactersAndNothingElse) {
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    {
+        TerminalHost host(fds[0], fds[1], TerminalSettings{});
+        host.SetConsoleCursorPosition(kOut, {10, 5});
+        host.SetConsoleTextAttribute(kOut, 0x1E);
+        Write(host, "ab\r\nc\xB0");
+        std::uint32_t written = 0;
+        host.WriteConsoleOutputCharacterA(kOut, "zz", 2, {0, 0}, &written);
+        ScreenBufferInfo info;
+        EXPECT_FALSE(host.GetConsoleScreenBufferInfo(kOut, &info));
+    }
+    ::close(fds[1]);
+    char bytes[64];
+    const ssize_t got = ::read(fds[0], bytes, sizeof bytes);
+    ::close(fds[0]);
+    EXPECT_EQ(std::string(bytes, static_cast<std::size_t>(got)), "ab\r\nc\xB0");
+}
+
+TEST(TerminalOutputTest, EachConsoleCallIsOneWriteAndUnchangedCellsCostNothing) {
+    PipedTerminal terminal({80, 25});
+    TerminalHost& host = terminal.Host();
+    host.GetStdHandle(StdHandle::output);
+    const OutputStats start = host.Stats();
+    host.SetConsoleTextAttribute(kOut, 0x1E);
+    host.SetConsoleCursorPosition(kOut, {70, 3});
+    EXPECT_EQ(host.Stats().writeCalls, start.writeCalls);
+    Write(host, std::string(30, 'x') + "\r\n\xB0\xB1");
+    EXPECT_EQ(host.Stats().writeCalls, start.writeCalls + 1);
+    const OutputStats afterWrite = host.Stats();
+    host.SetConsoleCursorPosition(kOut, {70, 3});
+    Write(host, "xxxx");
+    EXPECT_EQ(host.Stats().writeCalls, afterWrite.writeCalls);
+    EXPECT_EQ(host.Stats().bytes, afterWrite.bytes);
+}
+
+TEST(TerminalOutputTest, ColoursAreSentOnlyWhenACellNeedsThem) {
+    PipedTerminal terminal({80, 25});
+    TerminalHost& host = terminal.Host();
+    host.GetStdHandle(StdHandle::output);
+    terminal.Drain();
+    host.SetConsoleTextAttribute(kOut, 0x11);
+    host.SetConsoleTextAttribute(kOut, 0x1E);
+    host.SetConsoleCursorPosition(kOut, {0, 0});
+    Write(host, "ab");
+    Write(host, "c");
+    EXPECT_EQ(terminal.Drain(), "\x1b[H\x1b[93;44mabc");
+}
+
+TEST(TerminalOutputTest, ABlockMoveUsesShortRelativeMotions) {
+    PipedTerminal terminal({80, 25});
+    TerminalHost& host = terminal.Host();
+    host.SetConsoleTextAttribute(kOut, 0xEE);
+    for (std::uint16_t row = 1; row <= 2; ++row) {
+        for (std::uint16_t column = 1; column <= 3; ++column) {
+            host.SetConsoleCursorPosition(kOut, {column, row});
+            Write(host, " ");
+        }
+    }
+    terminal.Drain();
+    host.SetConsoleTextAttribute(kOut, 0x0F);
+    for (std::uint16_t column = 3; column >= 1; --column) {
+        host.SetConsoleCursorPosition(kOut, {column, 2});
+        Write(host, " ");
+    }
+    EXPECT_EQ(terminal.Drain(), "\b\x1b[97;40m \b\b \b\b ");
+}
+
+TEST(TerminalOutputTest, NothingIsSentForCellsBeyondTheTerminal) {
+    PipedTerminal terminal({10, 5});
+    TerminalHost& host = terminal.Host();
+    host.GetStdHandle(StdHandle::output);
+    const OutputStats start = host.Stats();
+    host.SetConsoleCursorPosition(kOut, {20, 2});
+    Write(host, "hidden");
+    host.SetConsoleCursorPosition(kOut, {0, 7});
+    Write(host, "hidden too");
+    EXPECT_EQ(host.Stats().bytes, start.bytes);
+    ScreenBufferInfo info;
+    ASSERT_TRUE(host.GetConsoleScreenBufferInfo(kOut, &info));
+    EXPECT_EQ(info.size, (Coord{80, 25}));
+    EXPECT_EQ(info.cursor, (Coord{10, 7}));
+}
+
+TEST(TerminalOutputTest, WithoutUtf8OtherBytesThanPrintableAsciiShowAsQuestionMarks) {
+    PipedTerminal terminal({80, 25}, false);
+    Write(terminal.Host(), std::string("A\x01\xB0\x7F", 4) + std::string(1, '\0') + "z");
+    terminal.Drain();
+    EXPECT_EQ(terminal.Screen().RowText(0).substr(0, 7), "A??? z ");
+}
+
+TEST(TerminalOutputTest, ScrollingMovesTheTerminalsRowsInsteadOfRepaintingThem) {
+    PipedTerminal terminal({80, 25});
+    TerminalHost& host = terminal.Host();
+    for (int line = 0; line < 24; ++line) {
+        Write(host, "line " + std::to_string(line) + "\r\n");
+    }
+    terminal.Drain();
+    Write(host, "new\r\n");
+    const std::string scrolled = terminal.Drain();
+    EXPECT_NE(scrolled.find("\x1b[S"), std::string::npos);
+    EXPECT_LT(scrolled.size(), 200U);
+    EXPECT_EQ(terminal.Screen().RowText(0).substr(0, 7), "line 1 ");
+    EXPECT_EQ(terminal.Screen().RowText(23).substr(0, 4), "new ");
+}
+
+// Every visible cell of the emulator shows the host's buffer.
+void ExpectShowsBuffer(PtyTerminal& terminal, Coord visible) {
+    const ScreenBuffer& buffer = terminal.Host().Screen();
+    for (std::uint16_t row = 0; row < visible.row; ++row) {
+        for (std::uint16_t column = 0; column < visible.column; ++column) {
+            const Cell& cell = buffer.At(column, row);
+            const std::string difference = DescribeDifference(
+                ExpectedCell(cell.character, cell.attribute), terminal.Screen().At(column, row));
+            ASSERT_EQ(difference, "") << "cell " << column << "," << row;
+        }
+    }
+}
+
+TEST(TerminalResizeTest, ATerminalShowsWhatFitsAndEverythingAgainWhenItGrows) {
+    PtyTerminal terminal({80, 25});
+    TerminalHost& host = terminal.Host();
+    host.SetConsoleTextAttribute(kOut, 0x11);
+    for (std::uint16_t row = 0; row < 21; ++row) {
+        host.SetConsoleCursorPosition(kOut, {0, row});
+        Write(host, std::string(61, row == 0 || row == 20 ? ' ' : '#'));
+    }
+    terminal.Drain();
+    ExpectShowsBuffer(terminal, {80, 25});
+
+    const Coord sizes[] = {{30, 10}, {1, 1}, {0, 10}, {100, 40}, {80, 25}};
+    for (const Coord size : sizes) {
+        terminal.Resize(size);
+        host.Sleep(0);
+        terminal.Drain();
+        ExpectShowsBuffer(terminal, {std::min<std::uint16_t>(size.column, 80),
+                                     std::min<std::uint16_t>(size.row, 25)});
+        // Drawing while small must not spill past the terminal's edge.
+        host.SetConsoleCursorPosition(kOut, {2, 2});
+        Write(host, "####");
+        terminal.Drain();
+        ExpectShowsBuffer(terminal, {std::min<std::uint16_t>(size.column, 80),
+                                     std::min<std::uint16_t>(size.row, 25)});
+    }
+}
+
+TEST(TerminalResizeTest, AContinueRepaintsTheScreen) {
+    PtyTerminal terminal({80, 25});
+    TerminalHost& host = terminal.Host();
+    Write(host, "shown");
+    terminal.Drain();
+    terminal.Screen().Feed("\x1b[H\x1b[2J[1]+ Stopped");
+    std::raise(SIGCONT);
+    host.Sleep(0);
+    terminal.Drain();
+    EXPECT_EQ(terminal.Screen().RowText(0).substr(0, 6), "shown ");
+}
+
+}  // namespace
+}  // namespace conkit::host::terminal::testing
