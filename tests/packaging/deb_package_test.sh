@@ -67,14 +67,40 @@ pkg-config --exists conkit || fail "pkg-config does not know conkit"
 
 echo "== blockgame in tmux"
 [ "$(command -v blockgame)" = /usr/bin/blockgame ] || fail "blockgame is not on the PATH"
+# The shell around the game writes down its exit status: tmux may report the
+# pane dead before it has collected the status, or never.
+status_file=$work/blockgame.status
 tmux -L "$socket" -f /dev/null start-server \; set-option -g remain-on-exit on \; \
-    new-session -d -x 100 -y 30 -s game /usr/bin/blockgame
+    new-session -d -x 80 -y 25 -s game \
+    "env LANG=C.UTF-8 TERM=tmux-256color /usr/bin/blockgame; echo \$? >'$status_file'"
 pane() { tmux -L "$socket" display-message -p -t game "$1"; }
-sleep 1
-[ "$(pane '#{pane_current_command}')" = blockgame ] || [ "$(pane '#{pane_dead}')" = 1 ] ||
-    fail "blockgame did not start"
-[ "$(pane '#{pane_start_command}')" = /usr/bin/blockgame ] || fail "the pane runs something else"
-echo "blockgame started"
+screen() { tmux -L "$socket" capture-pane -p "$@" -t game; }
+# Polls check until it succeeds; fails the test after 20 seconds.
+wait_for() {
+    local what=$1
+    shift
+    for _ in $(seq 200); do
+        "$@" && return 0
+        if [ "$(pane '#{pane_dead}')" = 1 ]; then
+            "$@" && return 0
+            fail "the game's pane closed while waiting for $what"
+        fi
+        sleep 0.1
+    done
+    fail "timed out waiting for $what; the pane shows:$(printf '\n%s' "$(screen)")"
+}
+# The frame's top edge: 61 blue cells (SGR background 44) from the corner.
+frame_shown() { screen -e -S 0 -E 0 | grep -qE $'^(\e\\[[0-9;]*m)*\e\\[([0-9;]*;)?44(;[0-9;]*)?m {61}'; }
+credits_shown() { screen | grep -q 'Press enter to quit the game'; }
+ended() { [ -s "$status_file" ]; }
+
+wait_for "the frame" frame_shown
+tmux -L "$socket" send-keys -t game Escape
+wait_for "the credits" credits_shown
+tmux -L "$socket" send-keys -t game Enter
+wait_for "blockgame to end after Enter" ended
+[ "$(cat "$status_file")" = 0 ] || fail "blockgame ended with status $(cat "$status_file")"
+echo "blockgame drew its frame, showed the credits and ended with status 0"
 
 echo "== dpkg -r $package"
 dpkg -r "$package" >/dev/null
