@@ -42,3 +42,13 @@ else()
 endif()
 
 run(${build}/first_program)
+
+# The README's program on a pipe: plain text out, one key in from the pipe.
+if(EXISTS ${build}/hello)
+    file(WRITE ${build}/key.txt "x")
+    execute_process(COMMAND ${build}/hello INPUT_FILE ${build}/key.txt OUTPUT_VARIABLE out
+                    RESULT_VARIABLE status TIMEOUT 60)
+    if(NOT status EQUAL 0 OR NOT out MATCHES "Hello from conkit! 6 x 7 = 42\r?\nPress any key")
+        message(FATAL_ERROR "${MODE}: the README's program ended with ${status} and wrote:\n${out}")
+    endif()
+endif()

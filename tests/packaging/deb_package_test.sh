@@ -63,6 +63,8 @@ grep -q '^conkit_DIR:PATH=/usr/lib/cmake/conkit$' "$work/outside/CMakeCache.txt"
     fail "find_package(conkit) did not find the installed package"
 cmake --build "$work/outside" >>"$work/outside.log" || { cat "$work/outside.log"; fail "build"; }
 "$work/outside/first_program" || fail "the outside program"
+hello=$(printf x | "$work/outside/hello") && grep -q 'Hello from conkit! 6 x 7 = 42' <<<"$hello" ||
+    fail "the README's first program, built against the package, on a pipe"
 pkg-config --exists conkit || fail "pkg-config does not know conkit"
 
 echo "== blockgame in tmux"
