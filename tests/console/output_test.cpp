@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 
 #include "console/console_state.hpp"
 #include "tests/testing/memory_console.hpp"
@@ -14,7 +15,7 @@ using host::Operation;
 
 class OutputTest : public testing::MemoryConsoleTest {
   protected:
-    long CountOf(Operation operation) {
+    std::ptrdiff_t CountOf(Operation operation) {
         const auto& log = console().Log();
         return std::count_if(log.begin(), log.end(), [&](const host::LogEntry& entry) {
             return entry.operation == operation;

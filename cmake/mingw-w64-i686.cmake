@@ -1,0 +1,4 @@
+# Cross build for 32-bit Windows with Debian's MinGW-w64; the tests run under
+# Wine through scripts/wine-exec.
+set(CONKIT_MINGW_TRIPLET i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-common.cmake)

@@ -1,0 +1,10 @@
+#include "console/host/win32/win32_host.hpp"
+
+namespace conkit::host {
+
+ConsoleHost& PlatformHost() {
+    static Win32Host host;
+    return host;
+}
+
+}  // namespace conkit::host

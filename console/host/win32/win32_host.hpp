@@ -1,0 +1,43 @@
+// The Windows console host: every console operation is the one Windows call
+// of the same name, with the seam's plain records converted to and from the
+// Windows ones. Where Wine's console breaks the contract, the host mends the
+// result (see wine_corrections.hpp).
+#pragma once
+
+#include <cstdint>
+
+#include "console/host/console_host.hpp"
+
+namespace conkit::host {
+
+class Win32Host final : public ConsoleHost {
+  public:
+    Handle GetStdHandle(StdHandle which) override;
+    bool SetConsoleCursorPosition(Handle output, Coord position) override;
+    bool SetConsoleTextAttribute(Handle output, std::uint16_t attribute) override;
+    bool WriteConsoleA(Handle output, const char* chars, std::uint32_t count,
+                       std::uint32_t* written) override;
+    bool GetConsoleMode(Handle input, std::uint32_t* mode) override;
+    bool SetConsoleMode(Handle input, std::uint32_t mode) override;
+    bool PeekConsoleInputA(Handle input, InputRecord* records, std::uint32_t length,
+                           std::uint32_t* count) override;
+    bool ReadConsoleInputA(Handle input, InputRecord* records, std::uint32_t length,
+                           std::uint32_t* count) override;
+    bool FlushConsoleInputBuffer(Handle input) override;
+    bool ReadConsoleA(Handle input, char* buffer, std::uint32_t count,
+                      std::uint32_t* read) override;
+    bool GetConsoleScreenBufferInfo(Handle output, ScreenBufferInfo* info) override;
+    bool WriteConsoleOutputCharacterA(Handle output, const char* chars, std::uint32_t count,
+                                      Coord start, std::uint32_t* written) override;
+    bool WriteConsoleOutputAttribute(Handle output, const std::uint16_t* attributes,
+                                     std::uint32_t count, Coord start,
+                                     std::uint32_t* written) override;
+    bool ReadConsoleOutputCharacterA(Handle output, char* chars, std::uint32_t count, Coord start,
+                                     std::uint32_t* read) override;
+    bool ReadConsoleOutputAttribute(Handle output, std::uint16_t* attributes, std::uint32_t count,
+                                    Coord start, std::uint32_t* read) override;
+    void Sleep(std::uint32_t milliseconds) override;
+    [[noreturn]] void ExitProcess(std::uint32_t status) override;
+};
+
+}  // namespace conkit::host

@@ -1,0 +1,37 @@
+#include "support/dumps/last_error.hpp"
+
+#include <cstdint>
+
+#include "console/output.hpp"
+#include "support/numbers/number_output.hpp"
+#include "support/system/system_services.hpp"
+
+namespace conkit {
+
+namespace {
+std::uint32_t lastErrorCode = 0;
+char* lastErrorText = nullptr;
+}  // namespace
+
+void ReportLastError() {
+    system::SystemServices& services = system::CurrentSystem();
+    // Fetched before anything is written: a write may set a new one.
+    lastErrorCode = services.GetLastError();
+    EmitText("Error ");
+    EmitDecimal(lastErrorCode);
+    EmitText(": ");
+    // Cleared first, so that a code with no text never writes or frees the
+    // text of an earlier call.
+    lastErrorText = nullptr;
+    const std::uint32_t length = services.FormatMessageA(
+        system::kFormatMessageAllocateBuffer | system::kFormatMessageFromSystem, lastErrorCode,
+        &lastErrorText);
+    if (length == 0 || lastErrorText == nullptr) {
+        return;
+    }
+    EmitText(lastErrorText);
+    services.LocalFree(lastErrorText);
+    lastErrorText = nullptr;
+}
+
+}  // namespace conkit

@@ -1,0 +1,13 @@
+// The caller's register set, as it stood at the call, written in three
+// lines (four on x86-64): the general registers, the instruction pointer,
+// the flags register and six single status flags.
+#pragma once
+
+namespace conkit {
+
+// Writes the registers and flags of the code that calls it, which finds
+// every register and flag as it was before the call. Linux on x86-64 and
+// i386 only. No result, no failure.
+void DumpRegisterSet();
+
+}  // namespace conkit

@@ -1,0 +1,13 @@
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+
+#include "support/system/win32/windows_system.hpp"
+
+namespace conkit::system {
+
+const char* WindowsSystem::GetCommandLineA() {
+    return ::GetCommandLineA();
+}
+
+}  // namespace conkit::system

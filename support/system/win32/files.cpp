@@ -1,0 +1,45 @@
+// Files through kernel32: no security attributes, no template, no
+// overlapped records.
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+
+#include "support/system/win32/windows_system.hpp"
+
+namespace conkit::system {
+namespace {
+
+HANDLE NativeFile(FileHandle file) {
+    return reinterpret_cast<HANDLE>(file);
+}
+
+}  // namespace
+
+FileHandle WindowsSystem::CreateFileA(const char* name, std::uint32_t access,
+                                      std::uint32_t shareMode, std::uint32_t disposition,
+                                      std::uint32_t attributes) {
+    return reinterpret_cast<FileHandle>(
+        ::CreateFileA(name, access, shareMode, nullptr, disposition, attributes, nullptr));
+}
+
+bool WindowsSystem::ReadFile(FileHandle file, void* buffer, std::uint32_t count,
+                             std::uint32_t* read) {
+    DWORD done = 0;
+    const BOOL ok = ::ReadFile(NativeFile(file), buffer, count, &done, nullptr);
+    *read = done;
+    return ok != FALSE;
+}
+
+bool WindowsSystem::WriteFile(FileHandle file, const void* buffer, std::uint32_t count,
+                              std::uint32_t* written) {
+    DWORD done = 0;
+    const BOOL ok = ::WriteFile(NativeFile(file), buffer, count, &done, nullptr);
+    *written = done;
+    return ok != FALSE;
+}
+
+bool WindowsSystem::CloseHandle(FileHandle file) {
+    return ::CloseHandle(NativeFile(file)) != FALSE;
+}
+
+}  // namespace conkit::system

@@ -1,0 +1,15 @@
+// Modal boxes through user32, with no owner window.
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+
+#include "support/system/win32/windows_system.hpp"
+
+namespace conkit::system {
+
+std::int32_t WindowsSystem::MessageBoxA(const char* text, const char* caption,
+                                        std::uint32_t style) {
+    return ::MessageBoxA(nullptr, text, caption, style);
+}
+
+}  // namespace conkit::system

@@ -1,0 +1,340 @@
+#include "support/dumps/frame_dump.hpp"
+
+#include <gtest/gtest.h>
+#include <pthread.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tests/support/dumps/dump_console.hpp"
+#include "tests/support/dumps/frame_probe.hpp"
+
+namespace conkit {
+namespace {
+
+using testing::AddressHex;
+using testing::FrameProbe;
+
+constexpr std::int64_t kSlot = sizeof(std::uintptr_t);
+// From the frame base of DumpCallerFrame's caller up to the stack pointer
+// the named entry sees: 20 bytes on i386 (a frame base, a return address,
+// three counts), 16 on x86-64 (the counts go in registers).
+constexpr std::uintptr_t kUnnamedEntrySlots = kSlot == 4 ? 5 : 2;
+
+constexpr const char* kInvalid = "The stack frame is invalid\r\n";
+
+std::string Line(std::uintptr_t value, std::int64_t offset, const char* label, bool lowest) {
+    return AddressHex(value) + "  ebp" + (offset >= 0 ? "+" : "") + std::to_string(offset) + label +
+           (lowest ? " <--- esp\r\n" : "") + "\r\n";
+}
+
+// The slot lines of the frame the probe built, highest address first.
+std::string ExpectedSlots(const FrameProbe& probe) {
+    std::string text;
+    if (probe.registersFirst != 0) {
+        const auto saved = static_cast<std::int64_t>(probe.savedRegCount);
+        text += Line(probe.returnAddress, kSlot * (saved + 1), " (return address)", false);
+        for (std::int64_t i = 0; i < saved; ++i) {
+            text += Line(probe.saved[i], kSlot * (saved - i), " (saved register)", false);
+        }
+        return text + Line(probe.savedFrameBase, 0, " (saved ebp) <--- ebp", true);
+    }
+    const auto params = static_cast<std::int64_t>(probe.paramCount);
+    const auto locals = static_cast<std::int64_t>(probe.localCount);
+    const auto saved = static_cast<std::int64_t>(probe.savedRegCount);
+    for (std::int64_t i = params - 1; i >= 0; --i) {
+        text += Line(probe.params[i], kSlot * (i + 2), " (parameter)", false);
+    }
+    text += Line(probe.returnAddress, kSlot, " (return address)", false);
+    text += Line(probe.savedFrameBase, 0, " (saved ebp) <--- ebp", locals + saved == 0);
+    for (std::int64_t i = 0; i < locals; ++i) {
+        text += Line(probe.locals[i], -kSlot * (i + 1), " (local variable)",
+                     saved == 0 && i + 1 == locals);
+    }
+    for (std::int64_t i = 0; i < saved; ++i) {
+        text +=
+            Line(probe.saved[i], -kSlot * (locals + i + 1), " (saved register)", i + 1 == saved);
+    }
+    return text;
+}
+
+FrameProbe Shape(std::uintptr_t params, std::uintptr_t locals, std::uintptr_t saved) {
+    FrameProbe probe{};
+    probe.paramCount = params;
+    probe.localCount = locals;
+    probe.savedRegCount = saved;
+    for (std::size_t i = 0; i < testing::kProbeMaxSlots; ++i) {
+        probe.params[i] = 0x7A000001 + i;
+        probe.locals[i] = 0x10CA1001 + i;
+        probe.saved[i] = 0x5AFE0001 + i;
+    }
+    return probe;
+}
+
+FrameProbe RegistersFirst(std::uintptr_t saved) {
+    FrameProbe probe = Shape(0, 0, saved);
+    probe.registersFirst = 1;
+    return probe;
+}
+
+FrameProbe Named(FrameProbe probe, const char* name) {
+    probe.named = 1;
+    probe.name = name;
+    return probe;
+}
+
+class FrameDumpTest : public testing::DumpConsoleTest {};
+
+struct FramedCase {
+    std::uintptr_t params, locals, saved;
+};
+
+class FramedLayoutTest : public FrameDumpTest, public ::testing::WithParamInterface<FramedCase> {};
+
+TEST_P(FramedLayoutTest, ListsEverySlotWithItsValueOffsetAndLabel) {
+    const auto [params, locals, saved] = GetParam();
+    FrameProbe probe = Shape(params, locals, saved);
+    testing::BuildProbeFrame(&probe);
+    EXPECT_EQ(Written(), "Stack Frame \r\n\r\n" + ExpectedSlots(probe));
+}
+
+// Parameters, locals or no saved registers choose the framed layout.
+INSTANTIATE_TEST_SUITE_P(Counts, FramedLayoutTest,
+                         ::testing::Values(FramedCase{2, 1, 1}, FramedCase{0, 0, 0},
+                                           FramedCase{1, 0, 2}, FramedCase{0, 2, 0},
+                                           FramedCase{0, 1, 3}, FramedCase{4, 4, 4}));
+
+TEST_F(FrameDumpTest, WorkedExampleGivesSixLines) {
+    FrameProbe probe = Shape(2, 1, 1);
+    testing::BuildProbeFrame(&probe);
+    // What follows each value, line by line.
+    std::vector<std::string> tails;
+    const std::string written = Written();
+    for (std::size_t at = written.find("  ebp"); at != std::string::npos;
+         at = written.find("  ebp", at + 1)) {
+        tails.push_back(written.substr(at + 5, written.find("\r\n", at) - at - 5));
+    }
+    const std::vector<std::string> expected =
+        kSlot == 4
+            ? std::vector<std::string>{"+12 (parameter)",     "+8 (parameter)",
+                                       "+4 (return address)", "+0 (saved ebp) <--- ebp",
+                                       "-4 (local variable)", "-8 (saved register) <--- esp"}
+            : std::vector<std::string>{"+24 (parameter)",     "+16 (parameter)",
+                                       "+8 (return address)", "+0 (saved ebp) <--- ebp",
+                                       "-8 (local variable)", "-16 (saved register) <--- esp"};
+    EXPECT_EQ(tails, expected);
+    EXPECT_EQ(written.substr(written.size() - 4), "\r\n\r\n");
+}
+
+TEST_F(FrameDumpTest, RegistersFirstThroughTheUnnamedEntry) {
+    FrameProbe probe = RegistersFirst(2);
+    testing::BuildProbeFrame(&probe);
+    EXPECT_EQ(Written(), "Stack Frame \r\n\r\n" + ExpectedSlots(probe));
+}
+
+TEST_F(FrameDumpTest, RegistersFirstThroughTheNamedEntry) {
+    FrameProbe probe = Named(RegistersFirst(3), "Worker");
+    testing::BuildProbeFrame(&probe);
+    EXPECT_EQ(Written(), "Stack Frame for Worker\r\n\r\n" + ExpectedSlots(probe));
+}
+
+TEST_F(FrameDumpTest, EitherFrameBasePositionPassesWhicheverEntryIsUsed) {
+    FrameProbe probe = Named(RegistersFirst(1), "Deep");
+    probe.extraSlots = kUnnamedEntrySlots;
+    testing::BuildProbeFrame(&probe);
+    EXPECT_EQ(Written(), "Stack Frame for Deep\r\n\r\n" + ExpectedSlots(probe));
+}
+
+class MisplacedFrameTest : public FrameDumpTest,
+                           public ::testing::WithParamInterface<std::uintptr_t> {};
+
+TEST_P(MisplacedFrameTest, RegistersFirstFrameBaseElsewhereIsInvalid) {
+    for (const std::uintptr_t named : {0U, 1U}) {
+        console().ClearTrace();
+        FrameProbe probe = RegistersFirst(2);
+        probe.named = named;
+        probe.name = "";
+        probe.extraSlots = GetParam();
+        testing::BuildProbeFrame(&probe);
+        EXPECT_EQ(Written(), std::string("Stack Frame \r\n\r\n") + kInvalid) << named;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ExtraSlots, MisplacedFrameTest,
+                         ::testing::Values(std::uintptr_t{1}, kUnnamedEntrySlots + 1));
+
+TEST_F(FrameDumpTest, FramedLayoutIsNotTestedForItsPosition) {
+    FrameProbe probe = Shape(1, 1, 0);
+    probe.extraSlots = 3;
+    testing::BuildProbeFrame(&probe);
+    EXPECT_EQ(Written(), "Stack Frame \r\n\r\n" + ExpectedSlots(probe));
+}
+
+TEST_F(FrameDumpTest, EmptyNameGivesTheBareHeading) {
+    FrameProbe probe = Named(Shape(0, 0, 0), "");
+    testing::BuildProbeFrame(&probe);
+    EXPECT_EQ(Written(), "Stack Frame \r\n\r\n" + ExpectedSlots(probe));
+}
+
+TEST_F(FrameDumpTest, MarkerPassedToTheNamedEntryDumpsTheFrameOneStepUp) {
+    for (const char* marker : {unnamedFrameMarker, "\x01trailing"}) {
+        console().ClearTrace();
+        FrameProbe probe = Named(Shape(0, 0, 0), marker);
+        testing::BuildProbeFrame(&probe);
+        // The body's caller is BuildProbeFrame: its frame is the one shown.
+        EXPECT_EQ(Written(), "Stack Frame \r\n\r\n" +
+                                 Line(probe.outerReturnAddress, kSlot, " (return address)", false) +
+                                 Line(probe.outerSavedFrameBase, 0, " (saved ebp) <--- ebp", true));
+    }
+}
+
+__attribute__((noinline)) void DumpOwnFrame(std::uintptr_t* returnAddress,
+                                            std::uintptr_t* savedFrameBase) {
+    const auto* frameBase = static_cast<const std::uintptr_t*>(__builtin_frame_address(0));
+    *returnAddress = reinterpret_cast<std::uintptr_t>(__builtin_return_address(0));
+    *savedFrameBase = frameBase[0];
+    DumpCallerFrame(0, 0, 0);
+}
+
+TEST_F(FrameDumpTest, CompiledCallerSeesItsReturnAddressAndSavedFrameBase) {
+    std::uintptr_t returnAddress = 0;
+    std::uintptr_t savedFrameBase = 0;
+    DumpOwnFrame(&returnAddress, &savedFrameBase);
+    EXPECT_EQ(Written(), "Stack Frame \r\n\r\n" +
+                             Line(returnAddress, kSlot, " (return address)", false) +
+                             Line(savedFrameBase, 0, " (saved ebp) <--- ebp", true));
+}
+
+struct Counts {
+    std::uint32_t params, locals, saved;
+};
+
+class BeyondTheStackTest : public FrameDumpTest, public ::testing::WithParamInterface<Counts> {};
+
+TEST_P(BeyondTheStackTest, CountsPastTheStackGiveTheInvalidMessageAndReadNothing) {
+    const auto [params, locals, saved] = GetParam();
+    DumpNamedCallerFrame(params, locals, saved, "Huge");
+    EXPECT_EQ(Written(), std::string("Stack Frame for Huge\r\n\r\n") + kInvalid);
+}
+
+// Far above and far below any stack, and counts whose offsets would wrap.
+INSTANTIATE_TEST_SUITE_P(Counts, BeyondTheStackTest,
+                         ::testing::Values(Counts{0x40000000, 0, 0}, Counts{0, 0x40000000, 0},
+                                           Counts{0, 0, 0x40000000},
+                                           Counts{0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF},
+                                           Counts{0, 0xFFFFFFFF, 0xFFFFFFFF}));
+
+// A thread whose stack is a mapping of known bounds with inaccessible pages
+// on both sides: a read one slot past either end would fault.
+class GuardedStack {
+  public:
+    explicit GuardedStack(std::size_t size) : size_(size) {
+        page_ = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+        void* whole =
+            ::mmap(nullptr, size_ + 2 * page_, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (whole != MAP_FAILED) {
+            whole_ = static_cast<char*>(whole);
+            ::mprotect(whole_ + page_, size_, PROT_READ | PROT_WRITE);
+        }
+    }
+    ~GuardedStack() {
+        if (whole_ != nullptr) {
+            ::munmap(whole_, size_ + 2 * page_);
+        }
+    }
+    GuardedStack(const GuardedStack&) = delete;
+    GuardedStack& operator=(const GuardedStack&) = delete;
+
+    std::uintptr_t Low() const { return reinterpret_cast<std::uintptr_t>(whole_ + page_); }
+    std::uintptr_t High() const { return Low() + size_; }
+
+    // Runs body on a thread of its own with this stack; false if it could
+    // not start.
+    template <typename Body>
+    bool Run(Body& body) {
+        pthread_attr_t attributes;
+        pthread_attr_init(&attributes);
+        pthread_attr_setstack(&attributes, whole_ + page_, size_);
+        pthread_t thread;
+        const bool started = whole_ != nullptr &&
+                             pthread_create(&thread, &attributes, &Trampoline<Body>, &body) == 0;
+        pthread_attr_destroy(&attributes);
+        if (started) {
+            pthread_join(thread, nullptr);
+        }
+        return started;
+    }
+
+  private:
+    template <typename Body>
+    static void* Trampoline(void* body) {
+        (*static_cast<Body*>(body))();
+        return nullptr;
+    }
+
+    std::size_t size_;
+    std::size_t page_ = 0;
+    char* whole_ = nullptr;
+};
+
+// Dumps its own frame with the given counts, after storing its frame base.
+__attribute__((noinline)) void DumpWithCounts(std::uintptr_t* frameBase, Counts counts) {
+    *frameBase = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
+    DumpCallerFrame(counts.params, counts.locals, counts.saved);
+}
+
+std::size_t CountOf(const std::string& text, const std::string& part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+class StackEdgeTest : public FrameDumpTest {
+  protected:
+    // The output of a dump with the given counts on the guarded stack.
+    std::string DumpOnGuardedStack(Counts counts) {
+        console().ClearTrace();
+        auto body = [&] { DumpWithCounts(&frameBase_, counts); };
+        EXPECT_TRUE(stack_.Run(body));
+        return Written();
+    }
+
+    // How many slots fit above and below the frame base that DumpWithCounts
+    // has on the guarded stack.
+    std::uint32_t SlotsAbove() {
+        DumpOnGuardedStack({0, 0, 0});
+        return static_cast<std::uint32_t>((stack_.High() - frameBase_) / kSlot);
+    }
+    std::uint32_t SlotsBelow() {
+        DumpOnGuardedStack({0, 0, 0});
+        return static_cast<std::uint32_t>((frameBase_ - stack_.Low()) / kSlot);
+    }
+
+    GuardedStack stack_{64 * 1024};
+    std::uintptr_t frameBase_ = 0;
+};
+
+TEST_F(StackEdgeTest, ParametersReachingTheLastSlotAreDumpedAndOneMoreIsInvalid) {
+    // The highest parameter sits two slots above the frame base's count.
+    const std::uint32_t fit = SlotsAbove() - 2;
+    const std::string last = DumpOnGuardedStack({fit, 0, 0});
+    EXPECT_EQ(CountOf(last, " (parameter)\r\n"), fit);
+    EXPECT_EQ(CountOf(last, "invalid"), 0U);
+    EXPECT_EQ(DumpOnGuardedStack({fit + 1, 0, 0}), std::string("Stack Frame \r\n\r\n") + kInvalid);
+}
+
+TEST_F(StackEdgeTest, LocalsReachingTheFirstSlotAreDumpedAndOneMoreIsInvalid) {
+    const std::uint32_t fit = SlotsBelow();
+    const std::string last = DumpOnGuardedStack({0, fit - 1, 1});
+    EXPECT_EQ(CountOf(last, " (local variable)\r\n"), fit - 1);
+    EXPECT_EQ(CountOf(last, " (saved register) <--- esp\r\n\r\n"), 1U);
+    EXPECT_EQ(DumpOnGuardedStack({0, fit, 1}), std::string("Stack Frame \r\n\r\n") + kInvalid);
+}
+
+}  // namespace
+}  // namespace conkit

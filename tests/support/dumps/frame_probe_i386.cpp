@@ -1,0 +1,96 @@
+// The frame harness on i386: ebx holds the probe throughout.
+#if defined(__i386__)
+
+asm(R"(
+    .pushsection .text
+    .globl BuildProbeFrame
+    .type BuildProbeFrame, @function
+    .p2align 4
+BuildProbeFrame:
+    pushl %ebp
+    movl %esp, %ebp
+    pushl %ebx
+    movl 8(%ebp), %ebx
+    movl 4(%ebp), %eax
+    movl %eax, 88(%ebx)             # outerReturnAddress
+    movl (%ebp), %eax
+    movl %eax, 92(%ebx)             # outerSavedFrameBase
+    movl 0(%ebx), %ecx              # the parameters, the last one first
+1:  testl %ecx, %ecx
+    jz 2f
+    pushl 24(%ebx,%ecx,4)
+    decl %ecx
+    jmp 1b
+2:  call ProbeFrameBody
+    movl 0(%ebx), %ecx
+    leal (%esp,%ecx,4), %esp
+    popl %ebx
+    popl %ebp
+    ret
+    .size BuildProbeFrame, .-BuildProbeFrame
+
+    .type ProbeFrameBody, @function
+    .p2align 4
+ProbeFrameBody:
+    xorl %ecx, %ecx
+    cmpl $0, 12(%ebx)               # registersFirst
+    jne 5f
+    pushl %ebp
+    movl %esp, %ebp
+3:  cmpl 4(%ebx), %ecx              # the locals
+    jae 4f
+    pushl 44(%ebx,%ecx,4)
+    incl %ecx
+    jmp 3b
+4:  xorl %ecx, %ecx                 # the saved registers
+41: cmpl 8(%ebx), %ecx
+    jae 6f
+    pushl 60(%ebx,%ecx,4)
+    incl %ecx
+    jmp 41b
+5:  cmpl 8(%ebx), %ecx              # the saved registers, then the frame base
+    jae 51f
+    pushl 60(%ebx,%ecx,4)
+    incl %ecx
+    jmp 5b
+51: pushl %ebp
+    movl %esp, %ebp
+6:  movl %ebp, 76(%ebx)             # frameBase
+    movl (%ebp), %eax
+    movl %eax, 84(%ebx)             # savedFrameBase
+    xorl %ecx, %ecx
+    cmpl $0, 12(%ebx)
+    je 61f
+    movl 8(%ebx), %ecx
+61: movl 4(%ebp,%ecx,4), %eax
+    movl %eax, 80(%ebx)             # returnAddress
+    movl 16(%ebx), %ecx             # the extra slots
+7:  testl %ecx, %ecx
+    jz 8f
+    pushl $0x0E0E0E0E
+    decl %ecx
+    jmp 7b
+8:  cmpl $0, 20(%ebx)
+    jne 9f
+    pushl 8(%ebx)
+    pushl 4(%ebx)
+    pushl 0(%ebx)
+    call _ZN6conkit15DumpCallerFrameEjjj
+    jmp 10f
+9:  pushl 24(%ebx)
+    pushl 8(%ebx)
+    pushl 4(%ebx)
+    pushl 0(%ebx)
+    call _ZN6conkit20DumpNamedCallerFrameEjjjPKc
+10: movl %ebp, %esp
+    popl %ebp
+    cmpl $0, 12(%ebx)
+    je 11f
+    movl 8(%ebx), %ecx
+    leal (%esp,%ecx,4), %esp
+11: ret
+    .size ProbeFrameBody, .-ProbeFrameBody
+    .popsection
+)");
+
+#endif

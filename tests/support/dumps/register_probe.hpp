@@ -1,0 +1,48 @@
+// A harness around DumpRegisterSet, written in assembly for each processor:
+// it loads every general register, the flags and the vector registers with
+// the values in a probe, calls DumpRegisterSet, and stores what each
+// register holds after the return.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace conkit::testing {
+
+#if defined(__x86_64__)
+// rax rbx rcx rdx rsi rdi rbp rsp r8 ... r15, as the dump shows them.
+inline constexpr std::size_t kProbeGeneralCount = 16;
+inline constexpr std::size_t kProbeVectorCount = 16;
+#else
+// eax ebx ecx edx esi edi ebp esp
+inline constexpr std::size_t kProbeGeneralCount = 8;
+inline constexpr std::size_t kProbeVectorCount = 8;
+#endif
+inline constexpr std::size_t kProbeStackPointer = 7;
+
+struct alignas(16) RegisterProbe {
+    // Set by the test. The stack-pointer slot is not loaded.
+    std::uintptr_t loaded[kProbeGeneralCount];
+    std::uintptr_t loadedFlags;
+    // Set by the harness: the stack pointer at the call and the address
+    // the call returns to.
+    std::uintptr_t stackPointerAtCall;
+    std::uintptr_t returnAddress;
+    // Set by the harness after the return.
+    std::uintptr_t after[kProbeGeneralCount];
+    std::uintptr_t afterFlags;
+    std::uint8_t loadedVectors[kProbeVectorCount][16];
+    std::uint8_t afterVectors[kProbeVectorCount][16];
+};
+
+// The assembly addresses the fields by these offsets.
+static_assert(offsetof(RegisterProbe, loadedFlags) == kProbeGeneralCount * sizeof(std::uintptr_t));
+static_assert(offsetof(RegisterProbe, afterVectors) == (sizeof(void*) == 8 ? 544 : 208));
+
+extern "C" void ProbeRegisterDump(RegisterProbe* probe);
+
+// Loads all 256 bits of each AVX register (ymm0 to ymm15, ymm7 on i386)
+// from loaded, calls DumpRegisterSet and stores them to after. Needs AVX.
+extern "C" void ProbeVectorsAcrossDump(const std::uint8_t (*loaded)[32], std::uint8_t (*after)[32]);
+
+}  // namespace conkit::testing
