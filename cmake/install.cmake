@@ -8,10 +8,8 @@ include(${CMAKE_CURRENT_LIST_DIR}/public_headers.cmake)
 
 # A library built with the sanitizers needs their run-time libraries wherever
 # it is linked, in a parent project as much as against the installed package.
-set(CONKIT_CONSUMER_LINK_FLAGS "")
 if(CONKIT_SANITIZE OR CONKIT_FUZZ)
-    set(CONKIT_CONSUMER_LINK_FLAGS -fsanitize=address,undefined)
-    target_link_options(conkit_console INTERFACE ${CONKIT_CONSUMER_LINK_FLAGS})
+    target_link_options(conkit_console INTERFACE -fsanitize=address,undefined)
 endif()
 
 option(CONKIT_INSTALL "Generate the install rules" ${PROJECT_IS_TOP_LEVEL})
@@ -55,10 +53,32 @@ install(FILES ${PROJECT_BINARY_DIR}/conkitConfig.cmake
         DESTINATION ${CONKIT_INSTALL_CMAKEDIR} COMPONENT development)
 
 # The pkg-config file finds its prefix from its own place, so the installed
-# tree can be moved or installed with cmake --install --prefix.
+# tree can be moved or installed with cmake --install --prefix. It asks of a
+# program what the targets ask: their compile and link options (the dumps'
+# frame pointers, a sanitized build's run-time libraries) and the system
+# libraries they link.
 file(RELATIVE_PATH CONKIT_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
 string(REGEX REPLACE "/$" "" CONKIT_PC_TO_PREFIX "${CONKIT_PC_TO_PREFIX}")
-list(JOIN CONKIT_CONSUMER_LINK_FLAGS " " CONKIT_PC_EXTRA_LIBS)
+set(pc_cflags "")
+set(pc_libs "")
+foreach(target conkit_support conkit_console)
+    get_target_property(options ${target} INTERFACE_COMPILE_OPTIONS)
+    get_target_property(link_options ${target} INTERFACE_LINK_OPTIONS)
+    get_target_property(libraries ${target} INTERFACE_LINK_LIBRARIES)
+    list(APPEND pc_cflags ${options})
+    list(APPEND pc_libs ${link_options})
+    foreach(library IN LISTS libraries)
+        if(NOT TARGET ${library} AND library MATCHES "^[A-Za-z0-9_.+-]+$")
+            list(APPEND pc_libs -l${library})
+        endif()
+    endforeach()
+endforeach()
+foreach(list pc_cflags pc_libs)
+    list(FILTER ${list} EXCLUDE REGEX "(-NOTFOUND$|^\\$<)")
+    list(REMOVE_DUPLICATES ${list})
+endforeach()
+list(JOIN pc_cflags " " CONKIT_PC_CFLAGS)
+list(JOIN pc_libs " " CONKIT_PC_LIBS)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/conkit.pc.in ${PROJECT_BINARY_DIR}/conkit.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/conkit.pc
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT development)

@@ -1,6 +1,6 @@
 # The Debian package of the library and the game: `cpack -G DEB` in the build
 # tree. It holds everything `cmake --install` puts in place, under /usr.
-if(NOT PROJECT_IS_TOP_LEVEL OR NOT CONKIT_INSTALL)
+if(NOT PROJECT_IS_TOP_LEVEL OR NOT CONKIT_INSTALL OR WIN32)
     return()
 endif()
 

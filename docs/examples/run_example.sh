@@ -14,9 +14,10 @@
 # depends on the clock. Standard input is empty, so a question asked there
 # gets no answer.
 #
-# Usage: run_example.sh <program> <source>
+# Usage: run_example.sh <program> <source> [emulator...]
 set -euo pipefail
 program=$1 source=$2
+shift 2
 
 typed=$(sed -n 's|^// Typed: ||p' "$source")
 keys=$(sed -n 's|^// Keys: ||p' "$source")
@@ -24,7 +25,7 @@ read -ra arguments <<<"$(sed -n 's|^// Arguments: ||p' "$source")"
 expected=$(awk '/^\/\/ Screen:$/ { shown = 1; next }
                 shown && /^\/\/($|   )/ { sub(/^\/\/(   )?/, ""); print; next }
                 { shown = 0 }' "$source")
-screen=$(CONKIT_EXAMPLE_TYPED=$typed CONKIT_EXAMPLE_KEYS=$keys "$program" "${arguments[@]}" </dev/null)
+screen=$(CONKIT_EXAMPLE_TYPED=$typed CONKIT_EXAMPLE_KEYS=$keys "$@" "$program" "${arguments[@]}" </dev/null)
 
 # Each shown row as a pattern: every character literal but #.
 matches() {

@@ -1,9 +1,12 @@
 # Builds one outside project against the kit and runs its program.
 #   cmake -DMODE=<find_package|add_subdirectory|fetch_content|pkg_config>
 #         -DWORK_DIR=... -DPREFIX=... -DCONKIT_SOURCE_DIR=... -DCXX=...
+#         [-DCXX_FLAGS=...] [-DLINKER_FLAGS=...] [-DEMULATOR=...]
 #         -P build_outside_project.cmake
 # find_package and pkg_config use the kit installed in PREFIX; the other two
-# build it from CONKIT_SOURCE_DIR inside the outside project.
+# build it from CONKIT_SOURCE_DIR inside the outside project. The compiler,
+# its flags (-m32 in a 32-bit build) and the emulator that runs the build's
+# programs are the kit's own.
 cmake_minimum_required(VERSION 3.25)
 
 set(here ${CMAKE_CURRENT_LIST_DIR})
@@ -27,13 +30,16 @@ if(MODE STREQUAL "pkg_config")
         message(FATAL_ERROR "pkg_config: pkg-config does not know conkit in ${PREFIX}")
     endif()
     separate_arguments(flags UNIX_COMMAND "${flags}")
-    run(${CXX} -std=c++20 ${here}/program/first_program.cpp ${flags}
+    separate_arguments(compile UNIX_COMMAND "${CXX_FLAGS}")
+    separate_arguments(link UNIX_COMMAND "${LINKER_FLAGS}")
+    run(${CXX} -std=c++20 ${compile} ${here}/program/first_program.cpp ${flags} ${link}
         -o ${build}/first_program)
-    run(${CXX} -std=c++20 ${CONKIT_SOURCE_DIR}/docs/examples/first_program.cpp ${flags}
-        -o ${build}/hello)
+    run(${CXX} -std=c++20 ${compile} ${CONKIT_SOURCE_DIR}/docs/examples/first_program.cpp
+        ${flags} ${link} -o ${build}/hello)
 else()
     run(${CMAKE_COMMAND} -S ${here}/${MODE} -B ${build} -G Ninja
-        -DCMAKE_CXX_COMPILER=${CXX} -DCMAKE_PREFIX_PATH=${PREFIX}
+        -DCMAKE_CXX_COMPILER=${CXX} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
+        "-DCMAKE_EXE_LINKER_FLAGS=${LINKER_FLAGS}" -DCMAKE_PREFIX_PATH=${PREFIX}
         -DCONKIT_SOURCE_DIR=${CONKIT_SOURCE_DIR})
     run(${CMAKE_COMMAND} --build ${build} --target first_program)
     if(MODE STREQUAL "find_package")
@@ -41,12 +47,12 @@ else()
     endif()
 endif()
 
-run(${build}/first_program)
+run(${EMULATOR} ${build}/first_program)
 
 # The README's program on a pipe: plain text out, one key in from the pipe.
 if(EXISTS ${build}/hello)
     file(WRITE ${build}/key.txt "x")
-    execute_process(COMMAND ${build}/hello INPUT_FILE ${build}/key.txt OUTPUT_VARIABLE out
+    execute_process(COMMAND ${EMULATOR} ${build}/hello INPUT_FILE ${build}/key.txt OUTPUT_VARIABLE out
                     RESULT_VARIABLE status TIMEOUT 60)
     if(NOT status EQUAL 0 OR NOT out MATCHES "Hello from conkit! 6 x 7 = 42\r?\nPress any key")
         message(FATAL_ERROR "${MODE}: the README's program ended with ${status} and wrote:\n${out}")
