@@ -18,7 +18,7 @@ bool WritePicture(const std::filesystem::path& directory, const std::string& nam
     out << svg;
     out.close();
     if (!out) {
-        std::fprintf(stderr, "screen_pictures: cannot write %s\n", file.c_str());
+        std::fprintf(stderr, "screen_pictures: cannot write %s\n", file.string().c_str());
         return false;
     }
     return true;
