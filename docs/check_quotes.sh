@@ -2,7 +2,8 @@
 # Checks that the documentation quotes its examples as they are: every
 # docs/examples/*.cpp is quoted at least once, and every quote, the fenced
 # block after a line <!-- example: name.cpp -->, equals the file, or the
-# file's code without its closing comment (Typed, Keys, Arguments, Screen).
+# file's code without its closing comment (Typed, Keys, Arguments, Columns,
+# Needs, Screen).
 #
 # Usage: check_quotes.sh <source dir>
 set -euo pipefail
@@ -33,7 +34,7 @@ status=0
 for example in docs/examples/*.cpp; do
     name=$(basename "$example")
     whole=$(cat "$example")
-    code=$(awk '/^\/\/ (Typed|Keys|Arguments|Screen):/ { exit } { print }' "$example")
+    code=$(awk '/^\/\/ (Typed|Keys|Arguments|Columns|Needs|Screen):/ { exit } { print }' "$example")
     found=0
     for quote in "$quotes/$name".*; do
         case $quote in *.page | *'*') continue ;; esac

@@ -5,13 +5,17 @@
 #   // Typed: 42<Enter>         (optional: typed ahead, for line reads)
 #   // Keys: ab<Esc>            (optional: keys pressed one at a time)
 #   // Arguments: -v a.txt      (optional: the program's arguments)
+#   // Columns: 120             (optional: the console's width, 80 without)
+#   // Needs: x86-64 Linux      (optional: read by CMake, which builds and
+#                               runs the example only there)
 #   // Screen:
 #   //   first row
 #   //
 #   //   third row
 #
-# In the shown screen # stands for any digit, for examples whose output
-# depends on the clock. Standard input is empty, so a question asked there
+# In the shown screen # stands for any digit and % for any hexadecimal
+# digit, for output that depends on the clock or on addresses; a last row of
+# ... stands for whatever rows follow. Standard input is empty, so a question asked there
 # gets no answer.
 #
 # Usage: run_example.sh <program> <source> [emulator...]
@@ -22,17 +26,23 @@ shift 2
 typed=$(sed -n 's|^// Typed: ||p' "$source")
 keys=$(sed -n 's|^// Keys: ||p' "$source")
 read -ra arguments <<<"$(sed -n 's|^// Arguments: ||p' "$source")"
+columns=$(sed -n 's|^// Columns: ||p' "$source")
 expected=$(awk '/^\/\/ Screen:$/ { shown = 1; next }
                 shown && /^\/\/($|   )/ { sub(/^\/\/(   )?/, ""); print; next }
                 { shown = 0 }' "$source")
-screen=$(CONKIT_EXAMPLE_TYPED=$typed CONKIT_EXAMPLE_KEYS=$keys "$@" "$program" "${arguments[@]}" </dev/null)
+screen=$(CONKIT_EXAMPLE_TYPED=$typed CONKIT_EXAMPLE_KEYS=$keys CONKIT_EXAMPLE_COLUMNS=$columns "$@" "$program" "${arguments[@]}" </dev/null)
 
-# Each shown row as a pattern: every character literal but #.
+# Each shown row as a pattern: every character literal but # and %.
 matches() {
     local -a shown left
     mapfile -t shown <<<"$expected"
     mapfile -t left <<<"$screen"
-    [ ${#shown[@]} -eq ${#left[@]} ] || return 1
+    if [ "${shown[-1]}" = "..." ]; then
+        unset 'shown[-1]'
+        [ ${#shown[@]} -le ${#left[@]} ] || return 1
+    else
+        [ ${#shown[@]} -eq ${#left[@]} ] || return 1
+    fi
     local i pattern
     for i in "${!shown[@]}"; do
         if [ -z "${shown[$i]}" ]; then
@@ -42,6 +52,7 @@ matches() {
         pattern=$(printf '%q' "${shown[$i]}")
         pattern=${pattern//\\#/[0-9]}
         pattern=${pattern//#/[0-9]}
+        pattern=${pattern//%/[0-9A-F]}
         # shellcheck disable=SC2053
         [[ ${left[$i]} == $pattern ]] || return 1
     done

@@ -1,6 +1,6 @@
 // Runs a documentation example on a memory console, so its test needs no
-// terminal: linked into the example, it installs an 80x25 memory console
-// before main, types what CONKIT_EXAMPLE_TYPED and CONKIT_EXAMPLE_KEYS name,
+// terminal: linked into the example, it installs a memory console of 25 rows
+// and 80 columns (or CONKIT_EXAMPLE_COLUMNS) before main, types what CONKIT_EXAMPLE_TYPED and CONKIT_EXAMPLE_KEYS name,
 // and when the program ends prints the screen's rows to standard output
 // (trailing blanks and the empty rows at the bottom left out) for the test
 // to compare with the screen the example's comment shows.
@@ -65,9 +65,15 @@ std::string KeysIn(const char* variable) {
     return keys;
 }
 
+std::uint16_t Columns() {
+    const char* given = std::getenv("CONKIT_EXAMPLE_COLUMNS");
+    const long columns = given != nullptr ? std::strtol(given, nullptr, 10) : 0;
+    return columns > 0 && columns <= 500 ? static_cast<std::uint16_t>(columns) : 80;
+}
+
 class MemoryScreen {
   public:
-    MemoryScreen() : console_(80, 25) {
+    MemoryScreen() : console_(Columns(), 25) {
         conkit::host::InstallHost(console_);
         // Lines are typed ahead: a line read takes what is queued.
         for (const char character : KeysIn("CONKIT_EXAMPLE_TYPED")) {
