@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstddef>
 #include <string>
 #include <thread>
 #include <vector>
@@ -163,7 +164,8 @@ TEST_F(PipeTest, WriteStoppedByAnErrorCountsOnlyWhatGotThrough) {
         total += result.succeeded ? result.value : 0;
     } while (result.succeeded && result.value > 0);
     EXPECT_EQ(total, written);
-    EXPECT_TRUE(std::equal(sent.begin(), sent.begin() + written, received.begin()));
+    EXPECT_TRUE(std::equal(sent.begin(), sent.begin() + static_cast<std::ptrdiff_t>(written),
+                           received.begin()));
 }
 
 TEST_F(PipeTest, WriteToAPipeWithNoReaderReturnsZero) {
