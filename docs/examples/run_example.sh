@@ -18,10 +18,9 @@
 # ... stands for whatever rows follow. Standard input is empty, so a question asked there
 # gets no answer.
 #
-# Usage: run_example.sh <program> <source> [emulator...]
+# Usage: run_example.sh <program> <source>
 set -euo pipefail
 program=$1 source=$2
-shift 2
 
 typed=$(sed -n 's|^// Typed: ||p' "$source")
 keys=$(sed -n 's|^// Keys: ||p' "$source")
@@ -30,7 +29,7 @@ columns=$(sed -n 's|^// Columns: ||p' "$source")
 expected=$(awk '/^\/\/ Screen:$/ { shown = 1; next }
                 shown && /^\/\/($|   )/ { sub(/^\/\/(   )?/, ""); print; next }
                 { shown = 0 }' "$source")
-screen=$(CONKIT_EXAMPLE_TYPED=$typed CONKIT_EXAMPLE_KEYS=$keys CONKIT_EXAMPLE_COLUMNS=$columns "$@" "$program" "${arguments[@]}" </dev/null)
+screen=$(CONKIT_EXAMPLE_TYPED=$typed CONKIT_EXAMPLE_KEYS=$keys CONKIT_EXAMPLE_COLUMNS=$columns "$program" "${arguments[@]}" </dev/null)
 
 # Each shown row as a pattern: every character literal but # and %.
 matches() {

@@ -1,12 +1,11 @@
 # Builds one outside project against the kit and runs its program.
 #   cmake -DMODE=<find_package|add_subdirectory|fetch_content|pkg_config>
 #         -DWORK_DIR=... -DPREFIX=... -DCONKIT_SOURCE_DIR=... -DCXX=...
-#         [-DCXX_FLAGS=...] [-DLINKER_FLAGS=...] [-DEMULATOR=...]
+#         [-DCXX_FLAGS=...] [-DLINKER_FLAGS=...]
 #         -P build_outside_project.cmake
 # find_package and pkg_config use the kit installed in PREFIX; the other two
-# build it from CONKIT_SOURCE_DIR inside the outside project. The compiler,
-# its flags (-m32 in a 32-bit build) and the emulator that runs the build's
-# programs are the kit's own.
+# build it from CONKIT_SOURCE_DIR inside the outside project. The compiler
+# and its flags (-m32 in a 32-bit build) are the kit's own.
 cmake_minimum_required(VERSION 3.25)
 
 set(here ${CMAKE_CURRENT_LIST_DIR})
@@ -47,12 +46,12 @@ else()
     endif()
 endif()
 
-run(${EMULATOR} ${build}/first_program)
+run(${build}/first_program)
 
 # The README's program on a pipe: plain text out, one key in from the pipe.
 if(EXISTS ${build}/hello)
     file(WRITE ${build}/key.txt "x")
-    execute_process(COMMAND ${EMULATOR} ${build}/hello INPUT_FILE ${build}/key.txt OUTPUT_VARIABLE out
+    execute_process(COMMAND ${build}/hello INPUT_FILE ${build}/key.txt OUTPUT_VARIABLE out
                     RESULT_VARIABLE status TIMEOUT 60)
     if(NOT status EQUAL 0 OR NOT out MATCHES "Hello from conkit! 6 x 7 = 42\r?\nPress any key")
         message(FATAL_ERROR "${MODE}: the README's program ended with ${status} and wrote:\n${out}")

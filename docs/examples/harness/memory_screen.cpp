@@ -1,9 +1,10 @@
 // Runs a documentation example on a memory console, so its test needs no
 // terminal: linked into the example, it installs a memory console of 25 rows
-// and 80 columns (or CONKIT_EXAMPLE_COLUMNS) before main, types what CONKIT_EXAMPLE_TYPED and CONKIT_EXAMPLE_KEYS name,
-// and when the program ends prints the screen's rows to standard output
-// (trailing blanks and the empty rows at the bottom left out) for the test
-// to compare with the screen the example's comment shows.
+// and 80 columns (or CONKIT_EXAMPLE_COLUMNS) before main, types what
+// CONKIT_EXAMPLE_TYPED and CONKIT_EXAMPLE_KEYS name, and when the program
+// ends prints the screen's rows to standard output (trailing blanks and the
+// empty rows at the bottom left out) for the test to compare with the screen
+// the example's comment shows.
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
