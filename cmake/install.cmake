@@ -1,0 +1,86 @@
+# Installation: the public headers under include/conkit (so a program writes
+# #include <conkit.hpp>), the two libraries, a CMake package that gives
+# find_package(conkit) the targets conkit::console and conkit::support, a
+# pkg-config file, and the game.
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+include(${CMAKE_CURRENT_LIST_DIR}/public_headers.cmake)
+
+# A library built with the sanitizers needs their run-time libraries wherever
+# it is linked, in a parent project as much as against the installed package.
+if(CONKIT_SANITIZE OR CONKIT_FUZZ)
+    target_link_options(conkit_console INTERFACE -fsanitize=address,undefined)
+endif()
+
+option(CONKIT_INSTALL "Generate the install rules" ${PROJECT_IS_TOP_LEVEL})
+if(NOT CONKIT_INSTALL)
+    return()
+endif()
+
+set(CONKIT_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/conkit)
+set(CONKIT_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/conkit)
+
+conkit_public_headers(conkit_headers)
+foreach(header IN LISTS conkit_headers)
+    get_filename_component(folder ${header} DIRECTORY)
+    install(FILES ${PROJECT_SOURCE_DIR}/${header}
+            DESTINATION ${CONKIT_INSTALL_INCLUDEDIR}/${folder} COMPONENT development)
+endforeach()
+
+install(TARGETS conkit_console conkit_support
+        EXPORT conkitTargets
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
+        INCLUDES DESTINATION ${CONKIT_INSTALL_INCLUDEDIR})
+# conkit_warnings rides along only because the static libraries name it as a
+# link-only dependency; exported, it is empty and gives a consumer nothing.
+install(TARGETS conkit_warnings EXPORT conkitTargets)
+install(EXPORT conkitTargets NAMESPACE conkit:: DESTINATION ${CONKIT_INSTALL_CMAKEDIR}
+        COMPONENT development)
+
+# The exported names are the ones programs use: conkit::console, conkit::support.
+set_target_properties(conkit_console PROPERTIES EXPORT_NAME console)
+set_target_properties(conkit_support PROPERTIES EXPORT_NAME support)
+
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/conkitConfig.cmake.in
+                              ${PROJECT_BINARY_DIR}/conkitConfig.cmake
+                              INSTALL_DESTINATION ${CONKIT_INSTALL_CMAKEDIR})
+# 0.x releases may change the interface between minor versions.
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/conkitConfigVersion.cmake
+                                 COMPATIBILITY SameMinorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/conkitConfig.cmake
+              ${PROJECT_BINARY_DIR}/conkitConfigVersion.cmake
+        DESTINATION ${CONKIT_INSTALL_CMAKEDIR} COMPONENT development)
+
+# The pkg-config file finds its prefix from its own place, so the installed
+# tree can be moved or installed with cmake --install --prefix. It asks of a
+# program what the targets ask: their compile and link options (the dumps'
+# frame pointers, a sanitized build's run-time libraries) and the system
+# libraries they link.
+file(RELATIVE_PATH CONKIT_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+string(REGEX REPLACE "/$" "" CONKIT_PC_TO_PREFIX "${CONKIT_PC_TO_PREFIX}")
+set(pc_cflags "")
+set(pc_libs "")
+foreach(target conkit_support conkit_console)
+    get_target_property(options ${target} INTERFACE_COMPILE_OPTIONS)
+    get_target_property(link_options ${target} INTERFACE_LINK_OPTIONS)
+    get_target_property(libraries ${target} INTERFACE_LINK_LIBRARIES)
+    list(APPEND pc_cflags ${options})
+    list(APPEND pc_libs ${link_options})
+    foreach(library IN LISTS libraries)
+        if(NOT TARGET ${library} AND library MATCHES "^[A-Za-z0-9_.+-]+$")
+            list(APPEND pc_libs -l${library})
+        endif()
+    endforeach()
+endforeach()
+foreach(list pc_cflags pc_libs)
+    list(FILTER ${list} EXCLUDE REGEX "(-NOTFOUND$|^\\$<)")
+    list(REMOVE_DUPLICATES ${list})
+endforeach()
+list(JOIN pc_cflags " " CONKIT_PC_CFLAGS)
+list(JOIN pc_libs " " CONKIT_PC_LIBS)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/conkit.pc.in ${PROJECT_BINARY_DIR}/conkit.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/conkit.pc
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT development)
+
+install(TARGETS blockgame RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT game)

@@ -1,0 +1,11 @@
+#include <conkit.hpp>
+
+int main() {
+    conkit::EmitText("one");
+    conkit::NewLine();
+    conkit::EmitText("two");
+}
+
+// Screen:
+//   one
+//   two

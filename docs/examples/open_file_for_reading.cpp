@@ -1,0 +1,13 @@
+#include <conkit.hpp>
+
+int main() {
+    const conkit::FileHandle file = conkit::OpenFileForReading("no_such_file.txt");
+    if (file == conkit::INVALID_HANDLE_VALUE) {
+        conkit::EmitText("no_such_file.txt cannot be opened");
+        return 0;
+    }
+    conkit::ReleaseFileHandle(file);
+}
+
+// Screen:
+//   no_such_file.txt cannot be opened

@@ -1,0 +1,12 @@
+#include <conkit.hpp>
+
+int main() {
+    const conkit::ScreenSize size = conkit::QueryScreenSize();
+    conkit::EmitDecimal(size.columns);
+    conkit::EmitText(" columns, ");
+    conkit::EmitDecimal(size.rows);
+    conkit::EmitText(" rows");
+}
+
+// Screen:
+//   80 columns, 25 rows

@@ -1,0 +1,10 @@
+#include <conkit.hpp>
+
+int main() {
+    if (conkit::OpenFileForReading("missing.txt") == conkit::INVALID_HANDLE_VALUE) {
+        conkit::ReportLastError();
+    }
+}
+
+// Screen:
+//   Error 2: No such file or directory

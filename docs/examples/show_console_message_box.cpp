@@ -1,0 +1,13 @@
+#include <conkit.hpp>
+#include <support/files/console_message_box.hpp>
+
+int main() {
+    // The box drawn on the console itself, whatever the platform offers;
+    // 0x24 asks Yes or No.
+    const std::int32_t answer = conkit::ShowConsoleMessageBox("Quit now?", "Question", 0x24);
+    conkit::EmitText(answer == conkit::IDYES ? "yes" : "no");
+}
+
+// Keys: y
+// Screen:
+//   yes
