@@ -3,7 +3,7 @@
 namespace {
 // Parameters beyond the sixth travel on the stack on x86-64: two of them
 // here, and no locals or saved registers.
-[[gnu::noinline]] void Report(long a, long b, long c, long d, long e, long f, long g, long h) {
+[[gnu::noipa]] void Report(long a, long b, long c, long d, long e, long f, long g, long h) {
     conkit::DumpCallerFrame(2, 0, 0);
     conkit::EmitDecimal(static_cast<std::uint32_t>(a + b + c + d + e + f + g + h));
 }
