@@ -3,7 +3,7 @@
 namespace {
 // No stack parameters, no locals, no saved registers: the frame is the
 // return address and the saved frame base.
-[[gnu::noipa]] void Report() {
+[[gnu::noinline]] void Report() {
     conkit::DumpNamedCallerFrame(0, 0, 0, "Report");
 }
 }  // namespace
