@@ -7,6 +7,7 @@
 
 #include "console/output.hpp"
 #include "support/dumps/address_hex.hpp"
+#include "support/dumps/assembly_target.hpp"
 #include "support/dumps/stack_bounds.hpp"
 #include "support/numbers/number_output.hpp"
 #include "support/screen/screen_utilities.hpp"
@@ -19,12 +20,15 @@ namespace {
 
 constexpr std::int64_t kSlot = sizeof(std::uintptr_t);
 
-// From the frame base of the procedure that called DumpCallerFrame up to
-// the stack pointer that the named entry sees on its call: the unnamed
-// entry's saved frame base and return address, and on i386 its three
-// arguments.
+// From the stack top that the named entry passes on up to the frame base of
+// the procedure that called DumpCallerFrame: the unnamed entry's saved
+// frame base and return address, and the arguments of its call (three
+// counts on i386, the home area of four register arguments on Windows x64,
+// none with System V on x86-64).
 #if defined(__i386__)
 constexpr auto kUnnamedEntryDepth = static_cast<std::uintptr_t>(5 * kSlot);
+#elif defined(_WIN32)
+constexpr auto kUnnamedEntryDepth = static_cast<std::uintptr_t>(6 * kSlot);
 #else
 constexpr auto kUnnamedEntryDepth = static_cast<std::uintptr_t>(2 * kSlot);
 #endif
@@ -110,8 +114,8 @@ bool OffsetsFit(const Layout& layout) {
 }  // namespace
 
 // entryFrameBase: the frame-base register at the call into the named entry;
-// stackTop: the stack pointer above that call's arguments.
-extern "C" __attribute__((visibility("hidden"), used)) void conkit_WriteCallerFrame(
+// stackTop: the caller's stack pointer above that call's arguments.
+CONKIT_CALLED_FROM_ASSEMBLY void conkit_WriteCallerFrame(
     std::uintptr_t entryFrameBase, std::uintptr_t stackTop, std::uint32_t paramCount,
     std::uint32_t localCount, std::uint32_t savedRegCount, const char* name) {
     WriteHeading(name);

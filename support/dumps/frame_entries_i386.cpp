@@ -3,14 +3,17 @@
 // its saved-ebp slot and the caller's stack pointer above its four
 // arguments. DumpCallerFrame's frame holds nothing but its saved ebp: it
 // pushes the marker and the three counts and calls the named entry.
-#if defined(__i386__) && defined(__linux__)
+#if defined(__i386__)
 
-asm(R"(
-    .pushsection .text
-    .globl _ZN6conkit20DumpNamedCallerFrameEjjjPKc
-    .type _ZN6conkit20DumpNamedCallerFrameEjjjPKc, @function
-    .p2align 4
-_ZN6conkit20DumpNamedCallerFrameEjjjPKc:
+#include "support/dumps/assembly_target.hpp"
+
+#define DUMP_NAMED_CALLER_FRAME CONKIT_SYMBOL("_ZN6conkit20DumpNamedCallerFrameEjjjPKc")
+#define DUMP_CALLER_FRAME CONKIT_SYMBOL("_ZN6conkit15DumpCallerFrameEjjj")
+#define WRITE_CALLER_FRAME CONKIT_SYMBOL("conkit_WriteCallerFrame")
+#define UNNAMED_FRAME_MARKER CONKIT_SYMBOL("_ZN6conkit18unnamedFrameMarkerE")
+
+// clang-format off
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_NAMED_CALLER_FRAME) R"(
 .Lconkit_named_frame_entry:
     .cfi_startproc
     pushl %ebp
@@ -27,27 +30,36 @@ _ZN6conkit20DumpNamedCallerFrameEjjjPKc:
     leal 24(%ebp), %eax
     pushl %eax                      # the caller's stack pointer above the arguments
     pushl (%ebp)                    # the caller's frame base
-    call conkit_WriteCallerFrame
+    call )" WRITE_CALLER_FRAME R"(
     leave
     .cfi_def_cfa %esp, 4
     ret
     .cfi_endproc
-    .size _ZN6conkit20DumpNamedCallerFrameEjjjPKc, .-_ZN6conkit20DumpNamedCallerFrameEjjjPKc
+)" CONKIT_FUNCTION_END(DUMP_NAMED_CALLER_FRAME) CONKIT_TEXT_END);
+// clang-format on
 
-    .globl _ZN6conkit15DumpCallerFrameEjjj
-    .type _ZN6conkit15DumpCallerFrameEjjj, @function
-    .p2align 4
-_ZN6conkit15DumpCallerFrameEjjj:
+// clang-format off
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_CALLER_FRAME) R"(
     .cfi_startproc
     pushl %ebp
     .cfi_def_cfa_offset 8
     .cfi_offset %ebp, -8
     movl %esp, %ebp
     .cfi_def_cfa_register %ebp
+)"
+#if defined(_WIN32)
+    R"(
+    pushl $)" UNNAMED_FRAME_MARKER R"(
+)"
+#else
+    R"(
     call 1f                         # eax: the global offset table
 1:  popl %eax
     addl $_GLOBAL_OFFSET_TABLE_+(.-1b), %eax
-    pushl _ZN6conkit18unnamedFrameMarkerE@GOT(%eax)
+    pushl )" UNNAMED_FRAME_MARKER R"(@GOT(%eax)
+)"
+#endif
+    R"(
     pushl 16(%ebp)                  # savedRegCount
     pushl 12(%ebp)                  # localCount
     pushl 8(%ebp)                   # paramCount
@@ -56,8 +68,7 @@ _ZN6conkit15DumpCallerFrameEjjj:
     .cfi_def_cfa %esp, 4
     ret
     .cfi_endproc
-    .size _ZN6conkit15DumpCallerFrameEjjj, .-_ZN6conkit15DumpCallerFrameEjjj
-    .popsection
-)");
+)" CONKIT_FUNCTION_END(DUMP_CALLER_FRAME) CONKIT_TEXT_END);
+// clang-format on
 
 #endif

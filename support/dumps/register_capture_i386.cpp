@@ -7,15 +7,15 @@
 // that changes them. The writer runs with DF and AC clear and a 16-byte
 // aligned stack, whatever state the caller was in. The vector state goes
 // through xsave where the system enables it, else fxsave (every processor
-// since the Pentium II has it).
-#if defined(__i386__) && defined(__linux__)
+// since the Pentium II has it). Linux and Windows agree on the calling
+// convention here.
+#if defined(__i386__)
 
-asm(R"(
-    .pushsection .text
-    .globl _ZN6conkit15DumpRegisterSetEv
-    .type _ZN6conkit15DumpRegisterSetEv, @function
-    .p2align 4
-_ZN6conkit15DumpRegisterSetEv:
+#include "support/dumps/assembly_target.hpp"
+
+#define DUMP_REGISTER_SET CONKIT_SYMBOL("_ZN6conkit15DumpRegisterSetEv")
+
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_REGISTER_SET) R"(
     .cfi_startproc
     pushfl
     .cfi_adjust_cfa_offset 4
@@ -67,7 +67,7 @@ _ZN6conkit15DumpRegisterSetEv:
 1:  fxsave (%esp)
 2:  subl $12, %esp
     pushl %ebp
-    call conkit_WriteRegisterDump
+    call )" CONKIT_SYMBOL("conkit_WriteRegisterDump") R"(
     addl $16, %esp
     testl %ebx, %ebx
     jz 3f
@@ -102,9 +102,6 @@ _ZN6conkit15DumpRegisterSetEv:
     popfl
     .cfi_adjust_cfa_offset -4
     ret
-    .cfi_endproc
-    .size _ZN6conkit15DumpRegisterSetEv, .-_ZN6conkit15DumpRegisterSetEv
-    .popsection
-)");
+    .cfi_endproc)" CONKIT_FUNCTION_END(DUMP_REGISTER_SET) CONKIT_TEXT_END);
 
 #endif

@@ -7,15 +7,17 @@
 // that changes them. The writer runs with DF and AC clear and a 16-byte
 // aligned stack, as compiled code expects, whatever state the caller was
 // in. The vector state goes through xsave (x87, SSE, AVX and AVX-512
-// parts) where the system enables it, else fxsave.
-#if defined(__x86_64__) && defined(__linux__)
+// parts) where the system enables it, else fxsave. The writer follows the
+// platform's calling convention: the snapshot goes in both first-argument
+// registers (rdi for System V, rcx for Windows x64) and the writer gets the
+// 32-byte home area that Windows callees may use.
+#if defined(__x86_64__)
 
-asm(R"(
-    .pushsection .text
-    .globl _ZN6conkit15DumpRegisterSetEv
-    .type _ZN6conkit15DumpRegisterSetEv, @function
-    .p2align 4
-_ZN6conkit15DumpRegisterSetEv:
+#include "support/dumps/assembly_target.hpp"
+
+#define DUMP_REGISTER_SET CONKIT_SYMBOL("_ZN6conkit15DumpRegisterSetEv")
+
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_REGISTER_SET) R"(
     .cfi_startproc
     pushfq
     .cfi_adjust_cfa_offset 8
@@ -84,7 +86,10 @@ _ZN6conkit15DumpRegisterSetEv:
     jmp 2f
 1:  fxsave64 (%rsp)
 2:  movq %rbp, %rdi
-    call conkit_WriteRegisterDump
+    movq %rbp, %rcx
+    subq $32, %rsp
+    call )" CONKIT_SYMBOL("conkit_WriteRegisterDump") R"(
+    addq $32, %rsp
     testl %ebx, %ebx
     jz 3f
     movl $0xE7, %eax
@@ -138,9 +143,6 @@ _ZN6conkit15DumpRegisterSetEv:
     popfq
     .cfi_adjust_cfa_offset -8
     ret
-    .cfi_endproc
-    .size _ZN6conkit15DumpRegisterSetEv, .-_ZN6conkit15DumpRegisterSetEv
-    .popsection
-)");
+    .cfi_endproc)" CONKIT_FUNCTION_END(DUMP_REGISTER_SET) CONKIT_TEXT_END);
 
 #endif

@@ -2,6 +2,7 @@
 // file per processor) and calls conkit_WriteRegisterDump.
 #include "console/output.hpp"
 #include "support/dumps/address_hex.hpp"
+#include "support/dumps/assembly_target.hpp"
 #include "support/dumps/register_snapshot.hpp"
 #include "support/screen/screen_utilities.hpp"
 
@@ -43,8 +44,7 @@ void WriteLabelled(const char* label, std::uintptr_t value) {
 
 }  // namespace
 
-extern "C" __attribute__((visibility("hidden"), used)) void conkit_WriteRegisterDump(
-    const RegisterSnapshot* snapshot) {
+CONKIT_CALLED_FROM_ASSEMBLY void conkit_WriteRegisterDump(const RegisterSnapshot* snapshot) {
     NewLine();
     for (std::size_t i = 0; i < kGeneralRegisterCount; ++i) {
         WriteLabelled(kGeneralLabels[i], snapshot->general[i]);

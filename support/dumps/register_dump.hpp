@@ -6,8 +6,8 @@
 namespace conkit {
 
 // Writes the registers and flags of the code that calls it, which finds
-// every register and flag as it was before the call. Linux on x86-64 and
-// i386 only. No result, no failure.
+// every register and flag as it was before the call. x86-64 and i386, on
+// Linux and Windows. No result, no failure.
 void DumpRegisterSet();
 
 }  // namespace conkit

@@ -12,10 +12,11 @@ struct StackBounds {
     bool found;
 };
 
-// The readable mapping that holds address (an address on the calling
-// thread's stack): the thread's stack. found is false, and the bounds 0,
-// when the process's memory map cannot be read or no readable mapping
-// holds the address. Allocates nothing and leaves errno as it was.
+// The readable part of the calling thread's stack, when it holds address
+// (on Linux, the readable mapping that holds it). found is false, and the
+// bounds 0, when the bounds cannot be read or address is not inside them.
+// Allocates nothing and leaves errno and the last system error as they
+// were.
 StackBounds FindStackBounds(std::uintptr_t address);
 
 }  // namespace conkit

@@ -1,9 +1,11 @@
 #include "support/dumps/frame_dump.hpp"
 
 #include <gtest/gtest.h>
+#if !defined(_WIN32)
 #include <pthread.h>
 #include <sys/mman.h>
 #include <unistd.h>
+#endif
 
 #include <cstdint>
 #include <string>
@@ -19,10 +21,17 @@ using testing::AddressHex;
 using testing::FrameProbe;
 
 constexpr std::int64_t kSlot = sizeof(std::uintptr_t);
-// From the frame base of DumpCallerFrame's caller up to the stack pointer
-// the named entry sees: 20 bytes on i386 (a frame base, a return address,
-// three counts), 16 on x86-64 (the counts go in registers).
-constexpr std::uintptr_t kUnnamedEntrySlots = kSlot == 4 ? 5 : 2;
+// From the stack top the named entry sees up to the frame base of
+// DumpCallerFrame's caller: a frame base and a return address, and the
+// arguments of the call: three counts on i386, the home area of four
+// register arguments on Windows x64, none with System V on x86-64.
+#if defined(__i386__)
+constexpr std::uintptr_t kUnnamedEntrySlots = 5;
+#elif defined(_WIN32)
+constexpr std::uintptr_t kUnnamedEntrySlots = 6;
+#else
+constexpr std::uintptr_t kUnnamedEntrySlots = 2;
+#endif
 
 constexpr const char* kInvalid = "The stack frame is invalid\r\n";
 
@@ -227,6 +236,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, BeyondTheStackTest,
                                            Counts{0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF},
                                            Counts{0, 0xFFFFFFFF, 0xFFFFFFFF}));
 
+#if !defined(_WIN32)
 // A thread whose stack is a mapping of known bounds with inaccessible pages
 // on both sides: a read one slot past either end would fault.
 class GuardedStack {
@@ -335,6 +345,7 @@ TEST_F(StackEdgeTest, LocalsReachingTheFirstSlotAreDumpedAndOneMoreIsInvalid) {
     EXPECT_EQ(CountOf(last, " (saved register) <--- esp\r\n\r\n"), 1U);
     EXPECT_EQ(DumpOnGuardedStack({0, fit, 1}), std::string("Stack Frame \r\n\r\n") + kInvalid);
 }
+#endif
 
 }  // namespace
 }  // namespace conkit

@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "tests/support/dumps/probe_abi.hpp"
+
 namespace conkit::testing {
 
 inline constexpr std::size_t kProbeMaxSlots = 4;
@@ -40,6 +42,6 @@ static_assert(offsetof(FrameProbe, params) == 7 * sizeof(std::uintptr_t));
 static_assert(offsetof(FrameProbe, frameBase) == 19 * sizeof(std::uintptr_t));
 static_assert(sizeof(FrameProbe) == 24 * sizeof(std::uintptr_t));
 
-extern "C" void BuildProbeFrame(FrameProbe* probe);
+extern "C" CONKIT_PROBE_ABI void BuildProbeFrame(FrameProbe* probe);
 
 }  // namespace conkit::testing

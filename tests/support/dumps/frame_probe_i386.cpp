@@ -1,12 +1,9 @@
 // The frame harness on i386: ebx holds the probe throughout.
 #if defined(__i386__)
 
-asm(R"(
-    .pushsection .text
-    .globl BuildProbeFrame
-    .type BuildProbeFrame, @function
-    .p2align 4
-BuildProbeFrame:
+#include "support/dumps/assembly_target.hpp"
+
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("BuildProbeFrame")) R"(
     pushl %ebp
     movl %esp, %ebp
     pushl %ebx
@@ -21,17 +18,16 @@ BuildProbeFrame:
     pushl 24(%ebx,%ecx,4)
     decl %ecx
     jmp 1b
-2:  call ProbeFrameBody
+2:  call .Lprobe_frame_body
     movl 0(%ebx), %ecx
     leal (%esp,%ecx,4), %esp
     popl %ebx
     popl %ebp
     ret
-    .size BuildProbeFrame, .-BuildProbeFrame
+)" CONKIT_FUNCTION_END(CONKIT_SYMBOL("BuildProbeFrame")) R"(
 
-    .type ProbeFrameBody, @function
     .p2align 4
-ProbeFrameBody:
+.Lprobe_frame_body:
     xorl %ecx, %ecx
     cmpl $0, 12(%ebx)               # registersFirst
     jne 5f
@@ -75,13 +71,13 @@ ProbeFrameBody:
     pushl 8(%ebx)
     pushl 4(%ebx)
     pushl 0(%ebx)
-    call _ZN6conkit15DumpCallerFrameEjjj
+    call )" CONKIT_SYMBOL("_ZN6conkit15DumpCallerFrameEjjj") R"(
     jmp 10f
 9:  pushl 24(%ebx)
     pushl 8(%ebx)
     pushl 4(%ebx)
     pushl 0(%ebx)
-    call _ZN6conkit20DumpNamedCallerFrameEjjjPKc
+    call )" CONKIT_SYMBOL("_ZN6conkit20DumpNamedCallerFrameEjjjPKc") R"(
 10: movl %ebp, %esp
     popl %ebp
     cmpl $0, 12(%ebx)
@@ -89,8 +85,6 @@ ProbeFrameBody:
     movl 8(%ebx), %ecx
     leal (%esp,%ecx,4), %esp
 11: ret
-    .size ProbeFrameBody, .-ProbeFrameBody
-    .popsection
-)");
+)" CONKIT_TEXT_END);
 
 #endif

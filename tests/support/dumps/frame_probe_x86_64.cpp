@@ -1,12 +1,11 @@
-// The frame harness on x86-64: rbx holds the probe throughout.
+// The frame harness on x86-64: rbx holds the probe throughout. The dump
+// entries are called in the platform's own convention.
 #if defined(__x86_64__)
 
-asm(R"(
-    .pushsection .text
-    .globl BuildProbeFrame
-    .type BuildProbeFrame, @function
-    .p2align 4
-BuildProbeFrame:
+#include "support/dumps/assembly_target.hpp"
+
+// clang-format off
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("BuildProbeFrame")) R"(
     pushq %rbp
     movq %rsp, %rbp
     pushq %rbx
@@ -21,17 +20,16 @@ BuildProbeFrame:
     pushq 48(%rbx,%rcx,8)
     decq %rcx
     jmp 1b
-2:  call ProbeFrameBody
+2:  call .Lprobe_frame_body
     movq 0(%rbx), %rcx
     leaq (%rsp,%rcx,8), %rsp
     popq %rbx
     popq %rbp
     ret
-    .size BuildProbeFrame, .-BuildProbeFrame
+)" CONKIT_FUNCTION_END(CONKIT_SYMBOL("BuildProbeFrame")) R"(
 
-    .type ProbeFrameBody, @function
     .p2align 4
-ProbeFrameBody:
+.Lprobe_frame_body:
     xorl %ecx, %ecx
     cmpq $0, 24(%rbx)               # registersFirst
     jne 5f
@@ -70,15 +68,29 @@ ProbeFrameBody:
     pushq $0x0E0E0E0E
     decq %rcx
     jmp 7b
+)"
+#if defined(_WIN32)
+    R"(
+8:  movl 0(%rbx), %ecx
+    movl 8(%rbx), %edx
+    movl 16(%rbx), %r8d
+    movq 48(%rbx), %r9
+    subq $32, %rsp                  # the home area of the call
+)"
+#else
+    R"(
 8:  movl 0(%rbx), %edi
     movl 8(%rbx), %esi
     movl 16(%rbx), %edx
     movq 48(%rbx), %rcx
+)"
+#endif
+    R"(
     cmpq $0, 40(%rbx)
     jne 9f
-    call _ZN6conkit15DumpCallerFrameEjjj
+    call )" CONKIT_SYMBOL("_ZN6conkit15DumpCallerFrameEjjj") R"(
     jmp 10f
-9:  call _ZN6conkit20DumpNamedCallerFrameEjjjPKc
+9:  call )" CONKIT_SYMBOL("_ZN6conkit20DumpNamedCallerFrameEjjjPKc") R"(
 10: movq %rbp, %rsp
     popq %rbp
     cmpq $0, 24(%rbx)
@@ -86,8 +98,7 @@ ProbeFrameBody:
     movq 16(%rbx), %rcx
     leaq (%rsp,%rcx,8), %rsp
 11: ret
-    .size ProbeFrameBody, .-ProbeFrameBody
-    .popsection
-)");
+)" CONKIT_TEXT_END);
+// clang-format on
 
 #endif

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "tests/support/dumps/probe_abi.hpp"
+
 namespace conkit::testing {
 
 #if defined(__x86_64__)
@@ -39,10 +41,11 @@ struct alignas(16) RegisterProbe {
 static_assert(offsetof(RegisterProbe, loadedFlags) == kProbeGeneralCount * sizeof(std::uintptr_t));
 static_assert(offsetof(RegisterProbe, afterVectors) == (sizeof(void*) == 8 ? 544 : 208));
 
-extern "C" void ProbeRegisterDump(RegisterProbe* probe);
+extern "C" CONKIT_PROBE_ABI void ProbeRegisterDump(RegisterProbe* probe);
 
 // Loads all 256 bits of each AVX register (ymm0 to ymm15, ymm7 on i386)
 // from loaded, calls DumpRegisterSet and stores them to after. Needs AVX.
-extern "C" void ProbeVectorsAcrossDump(const std::uint8_t (*loaded)[32], std::uint8_t (*after)[32]);
+extern "C" CONKIT_PROBE_ABI void ProbeVectorsAcrossDump(const std::uint8_t (*loaded)[32],
+                                                        std::uint8_t (*after)[32]);
 
 }  // namespace conkit::testing

@@ -2,12 +2,9 @@
 // and is kept on the stack across the call.
 #if defined(__i386__)
 
-asm(R"(
-    .pushsection .text
-    .globl ProbeRegisterDump
-    .type ProbeRegisterDump, @function
-    .p2align 4
-ProbeRegisterDump:
+#include "support/dumps/assembly_target.hpp"
+
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("ProbeRegisterDump")) R"(
     pushl %ebp
     movl %esp, %ebp
     pushl %ebx
@@ -37,7 +34,7 @@ ProbeRegisterDump:
     movl 16(%edi), %esi
     movl 24(%edi), %ebp
     movl 20(%edi), %edi
-    call _ZN6conkit15DumpRegisterSetEv
+    call )" CONKIT_SYMBOL("_ZN6conkit15DumpRegisterSetEv") R"(
 1:  pushfl
     pushl %edi
     movl 8(%esp), %edi
@@ -65,12 +62,9 @@ ProbeRegisterDump:
     popl %ebp
     cld
     ret
-    .size ProbeRegisterDump, .-ProbeRegisterDump
+)" CONKIT_FUNCTION_END(CONKIT_SYMBOL("ProbeRegisterDump")) R"(
 
-    .globl ProbeVectorsAcrossDump
-    .type ProbeVectorsAcrossDump, @function
-    .p2align 4
-ProbeVectorsAcrossDump:
+)" CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("ProbeVectorsAcrossDump")) R"(
     movl 4(%esp), %eax
     movl 8(%esp), %edx
     vmovdqu 0(%eax), %ymm0
@@ -81,7 +75,7 @@ ProbeVectorsAcrossDump:
     vmovdqu 160(%eax), %ymm5
     vmovdqu 192(%eax), %ymm6
     vmovdqu 224(%eax), %ymm7
-    call _ZN6conkit15DumpRegisterSetEv
+    call )" CONKIT_SYMBOL("_ZN6conkit15DumpRegisterSetEv") R"(
     vmovdqu %ymm0, 0(%edx)
     vmovdqu %ymm1, 32(%edx)
     vmovdqu %ymm2, 64(%edx)
@@ -92,8 +86,6 @@ ProbeVectorsAcrossDump:
     vmovdqu %ymm7, 224(%edx)
     vzeroupper
     ret
-    .size ProbeVectorsAcrossDump, .-ProbeVectorsAcrossDump
-    .popsection
-)");
+)" CONKIT_FUNCTION_END(CONKIT_SYMBOL("ProbeVectorsAcrossDump")) CONKIT_TEXT_END);
 
 #endif

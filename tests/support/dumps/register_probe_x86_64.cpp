@@ -2,12 +2,9 @@
 // kept on the stack across the call.
 #if defined(__x86_64__)
 
-asm(R"(
-    .pushsection .text
-    .globl ProbeRegisterDump
-    .type ProbeRegisterDump, @function
-    .p2align 4
-ProbeRegisterDump:
+#include "support/dumps/assembly_target.hpp"
+
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("ProbeRegisterDump")) R"(
     pushq %rbp
     movq %rsp, %rbp
     pushq %rbx
@@ -52,7 +49,7 @@ ProbeRegisterDump:
     movq 112(%rdi), %r14
     movq 120(%rdi), %r15
     movq 40(%rdi), %rdi
-    call _ZN6conkit15DumpRegisterSetEv
+    call )" CONKIT_SYMBOL("_ZN6conkit15DumpRegisterSetEv") R"(
 1:  pushfq
     pushq %rdi
     movq 16(%rsp), %rdi
@@ -98,12 +95,9 @@ ProbeRegisterDump:
     popq %rbp
     cld
     ret
-    .size ProbeRegisterDump, .-ProbeRegisterDump
+)" CONKIT_FUNCTION_END(CONKIT_SYMBOL("ProbeRegisterDump")) R"(
 
-    .globl ProbeVectorsAcrossDump
-    .type ProbeVectorsAcrossDump, @function
-    .p2align 4
-ProbeVectorsAcrossDump:
+)" CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("ProbeVectorsAcrossDump")) R"(
     vmovdqu 0(%rdi), %ymm0
     vmovdqu 32(%rdi), %ymm1
     vmovdqu 64(%rdi), %ymm2
@@ -120,7 +114,7 @@ ProbeVectorsAcrossDump:
     vmovdqu 416(%rdi), %ymm13
     vmovdqu 448(%rdi), %ymm14
     vmovdqu 480(%rdi), %ymm15
-    call _ZN6conkit15DumpRegisterSetEv
+    call )" CONKIT_SYMBOL("_ZN6conkit15DumpRegisterSetEv") R"(
     vmovdqu %ymm0, 0(%rsi)
     vmovdqu %ymm1, 32(%rsi)
     vmovdqu %ymm2, 64(%rsi)
@@ -139,8 +133,6 @@ ProbeVectorsAcrossDump:
     vmovdqu %ymm15, 480(%rsi)
     vzeroupper
     ret
-    .size ProbeVectorsAcrossDump, .-ProbeVectorsAcrossDump
-    .popsection
-)");
+)" CONKIT_FUNCTION_END(CONKIT_SYMBOL("ProbeVectorsAcrossDump")) CONKIT_TEXT_END);
 
 #endif
