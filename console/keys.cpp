@@ -104,15 +104,18 @@ PolledKey PollKey() {
     console.SetConsoleMode(inputHandle, 0);
 
     PolledKey result{false, 0, 0, 0};
+    bool queueRanDry = false;
     for (;;) {
         std::uint32_t count = 0;
         console.PeekConsoleInputA(inputHandle, &lastKeyEvent, 1, &count);
         if ((count & 0xFFFFU) == 0) {
+            queueRanDry = true;
             break;
         }
         count = 0;
         console.ReadConsoleInputA(inputHandle, &lastKeyEvent, 1, &count);
         if ((count & 0xFFFFU) == 0) {
+            queueRanDry = true;
             break;
         }
         if (lastKeyEvent.eventType != host::kKeyEvent || (lastKeyEvent.key.keyDown & 1U) == 0) {
@@ -133,7 +136,12 @@ PolledKey PollKey() {
     }
 
     console.SetConsoleMode(inputHandle, savedMode);
-    DiscardPendingInput();
+    // Once the queue has run dry there is no backlog to throw away: a flush
+    // then could only lose a key that arrived after the last look, which a
+    // console that queues keys as they come (Windows) does.
+    if (!queueRanDry) {
+        DiscardPendingInput();
+    }
     return result;
 }
 

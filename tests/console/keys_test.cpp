@@ -72,6 +72,7 @@ TEST_F(PollKeyTest, VirtualKeyZeroIsConsumedAsNoKey) {
 
 TEST_F(PollKeyTest, PollRunsInModeZeroAndRestoresTheSavedMode) {
     console().SetConsoleMode(host::MemoryHost::kInputHandle, 0x5);
+    console().QueueKey(testing::LetterKey('g'));
     console().ClearTrace();
     PollKey();
     const auto& log = console().Log();
@@ -81,6 +82,22 @@ TEST_F(PollKeyTest, PollRunsInModeZeroAndRestoresTheSavedMode) {
     EXPECT_EQ(log[3].value, 0U);
     EXPECT_EQ(log.back().operation, host::Operation::flushInput);
     EXPECT_EQ(console().InputMode(), 0x5U);
+}
+
+// A key that comes after the poll found the queue empty, before it
+// returns, must be there for the next poll: a poll that found nothing
+// flushes nothing.
+TEST_F(PollKeyTest, PollThatFindsNothingFlushesNothing) {
+    for (const bool withNoise : {false, true}) {
+        if (withNoise) {
+            console().QueueKey(KeyDown(0x10, 0x2A, 0, kShift));
+        }
+        console().ClearTrace();
+        EXPECT_FALSE(PollKey().available);
+        for (const host::LogEntry& entry : console().Log()) {
+            EXPECT_NE(entry.operation, host::Operation::flushInput) << withNoise;
+        }
+    }
 }
 
 TEST_F(PollKeyTest, WaitKeyPollsEveryTenMilliseconds) {

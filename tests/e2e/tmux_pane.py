@@ -7,6 +7,7 @@ sleep for correctness."""
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -86,8 +87,9 @@ class Pane:
             stdin=subprocess.DEVNULL, capture_output=True, text=True, check=check,
         ).stdout
 
-    def start(self, program, *, stdin=None, ignore_hangup=False, env=None):
-        """Runs program in the pane under the recording wrapper."""
+    def start(self, program, *arguments, stdin=None, ignore_hangup=False, env=None):
+        """Runs program with its arguments in the pane under the recording
+        wrapper."""
         wrapper = [sys.executable, WRAPPER, self.workdir]
         if stdin:
             wrapper += ["--stdin", stdin]
@@ -95,7 +97,7 @@ class Pane:
             wrapper += ["--ignore-hangup"]
         environment = {"LANG": "C.UTF-8", "TERM": "tmux-256color", **SANITIZER_ENV, **(env or {})}
         settings = [f"{k}={v}" for k, v in environment.items()]
-        command = ["env", *settings, *wrapper, "--", os.path.abspath(program)]
+        command = ["env", *settings, *wrapper, "--", os.path.abspath(program), *arguments]
         self.tmux("new-session", "-d", "-x", str(self.width), "-y", str(self.height),
                   "--", *command)
         self.tmux("set-option", "-g", "remain-on-exit", "on")
@@ -163,6 +165,19 @@ class Pane:
         return self
 
     def __exit__(self, *exc):
+        # The wrapper ignores the pane's hangup, and so does a Windows
+        # program under Wine: both would outlive the test.
+        pids = [self.tmux("display-message", "-p", "-t", "0", "#{pane_pid}", check=False)]
+        try:
+            with open(os.path.join(self.workdir, "pid")) as pid:
+                pids.append(pid.read())
+        except OSError:
+            pass
+        for pid in pids:
+            try:
+                os.kill(int(pid), signal.SIGKILL)
+            except (OSError, ValueError):
+                pass
         self.kill_server()
         shutil.rmtree(self.workdir, ignore_errors=True)
         return False
