@@ -9,14 +9,21 @@ namespace {
 
 constexpr std::uint16_t kVirtualKeyEscape = 0x1B;
 constexpr std::uint8_t kEscapeCharacter = 0x1B;
+// The key Windows gives characters typed without a key of their own.
+constexpr std::uint16_t kVirtualKeyPacket = 0xE7;
 
 }  // namespace
 
 InputRecord MendInputRecord(const InputRecord& record) {
     InputRecord mended = record;
-    if (mended.eventType == kKeyEvent && mended.key.virtualKey == kVirtualKeyEscape &&
-        mended.key.character == 0) {
+    if (mended.eventType != kKeyEvent) {
+        return mended;
+    }
+    if (mended.key.virtualKey == kVirtualKeyEscape && mended.key.character == 0) {
         mended.key.character = kEscapeCharacter;
+    }
+    if (mended.key.virtualKey == 0 && mended.key.character != 0) {
+        mended.key.virtualKey = kVirtualKeyPacket;
     }
     return mended;
 }

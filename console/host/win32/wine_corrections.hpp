@@ -12,7 +12,10 @@
 namespace conkit::host {
 
 // Escape reaches a Wine console with character 0; the key carries 0x1B.
-// Returns the record with every such field mended; other records come back
+// A character typed from a terminal that Wine finds on no key of its
+// keyboard (any non-ASCII one) comes with virtual key 0, which a poll
+// would take for no key; it gets VK_PACKET (0xE7), as on Windows. Returns
+// the record with every such field mended; other records come back
 // unchanged.
 InputRecord MendInputRecord(const InputRecord& record);
 

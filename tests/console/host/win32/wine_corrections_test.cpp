@@ -37,7 +37,9 @@ INSTANTIATE_TEST_SUITE_P(
         Mending{"EscapeAlreadyRight", Key(0x1B, 0x1B), Key(0x1B, 0x1B)},
         Mending{"LetterUntouched", Key(0x41, 'a'), Key(0x41, 'a')},
         Mending{"ArrowKeepsCharacterZero", Key(0x25, 0), Key(0x25, 0)},
-        Mending{"VirtualKeyZeroUntouched", Key(0, 0x84), Key(0, 0x84)},
+        Mending{"TypedCharacterWithoutKey", Key(0, 0x82), Key(0xE7, 0x82)},
+        Mending{"TypedCharacterRelease", Key(0, 0x81, 0, 0), Key(0xE7, 0x81, 0, 0)},
+        Mending{"NoKeyNoCharacterUntouched", Key(0, 0), Key(0, 0)},
         Mending{"OtherEventsUntouched", kFocus, kFocus}),
     [](const ::testing::TestParamInfo<Mending>& param) { return param.param.name; });
 
