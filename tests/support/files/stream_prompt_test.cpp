@@ -15,6 +15,7 @@
 
 #include "console/console_state.hpp"
 #include "console/host/console_host.hpp"
+#include "console/host/terminal/terminal_host.hpp"
 #include "console/output.hpp"
 #include "support/files/message_boxes.hpp"
 #include "support/input/number_input.hpp"
@@ -56,6 +57,16 @@ struct Pipe {
 
     int ends[2] = {-1, -1};
 };
+
+// In a child: the console on its standard input and output, as a program
+// has it, whatever host the test process used before the fork.
+void UseTerminalHost() {
+    static host::terminal::TerminalHost terminal(
+        STDIN_FILENO, STDOUT_FILENO,
+        host::terminal::DetectTerminalSettings(STDIN_FILENO, STDOUT_FILENO));
+    host::InstallHost(terminal);
+    consoleReady = 0;
+}
 
 struct AnswerCase {
     const char* typed;
@@ -121,8 +132,7 @@ TEST(StreamPromptTest, WithoutATerminalTheAnswerIsTheLineAfterWhatTheConsoleRead
         dup2(errors.ends[1], STDERR_FILENO);
         const int null = open("/dev/null", O_WRONLY);
         dup2(null, STDOUT_FILENO);
-        host::InstallHost(host::PlatformHost());
-        consoleReady = 0;
+        UseTerminalHost();
         const bool first = ReadLineAsUnsigned().value == 42;
         const bool yes = AskYesNo("Proceed?") == IDYES;
         const bool second = ReadLineAsUnsigned().value == 7;
@@ -148,8 +158,7 @@ TEST(StreamPromptTest, WithATerminalForInputTheAnswerIsALineEndedByEnter) {
         dup2(slave, STDIN_FILENO);
         dup2(slave, STDERR_FILENO);
         dup2(output.ends[1], STDOUT_FILENO);
-        host::InstallHost(host::PlatformHost());
-        consoleReady = 0;
+        UseTerminalHost();
         ConsoleInit();
         _exit(AskYesNo("Proceed?"));
     }
