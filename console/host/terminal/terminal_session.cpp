@@ -16,6 +16,8 @@ struct Session {
     SessionSetup setup{};
     termios user{};
     volatile std::sig_atomic_t active = 0;
+    // Set while LeaveSession restores: a stop then must not enable again.
+    volatile std::sig_atomic_t leaving = 0;
     volatile std::sig_atomic_t signalKeys = 1;
     volatile std::sig_atomic_t kittyPushed = 0;
     volatile std::sig_atomic_t exitRow = 0;
@@ -152,7 +154,7 @@ void OnStop(int) {
     stop.sa_handler = OnStop;
     sigfillset(&stop.sa_mask);
     sigaction(SIGTSTP, &stop, nullptr);
-    if (wasActive) {
+    if (wasActive && session.leaving == 0) {
         if (session.setup.ttyFd >= 0) {
             tcgetattr(session.setup.ttyFd, &session.user);
         }
@@ -214,6 +216,7 @@ bool EnterSession(const SessionSetup& setup) {
     session.kittyPushed = 0;
     session.exitRow = 0;
     session.exitScroll = 0;
+    session.leaving = 0;
     if (setup.ttyFd >= 0 && tcgetattr(setup.ttyFd, &session.user) != 0) {
         session.setup.ttyFd = -1;
     }
@@ -233,6 +236,7 @@ void LeaveSession() {
     // Disarmed only once all is back: a signal during the restore restores
     // again rather than ending the process with the tty half done.
     const int savedErrno = errno;
+    session.leaving = 1;
     Disable();
     std::atomic_signal_fence(std::memory_order_seq_cst);
     session.active = 0;
