@@ -12,8 +12,11 @@ namespace conkit {
 
 using FileHandle = system::FileHandle;
 
-// What a failed open returns: all bits set.
-inline constexpr FileHandle INVALID_HANDLE_VALUE = system::kInvalidFileHandle;
+// What a failed open returns: all bits set. <windows.h> defines the same
+// value under this name as a macro, which then stands for this one.
+#if !defined(INVALID_HANDLE_VALUE)
+inline const FileHandle INVALID_HANDLE_VALUE = system::kInvalidFileHandle;
+#endif
 
 // A read's outcome: with succeeded, value is the count of bytes read (0 at
 // the end of the file); without it, value is the system's last-error code.

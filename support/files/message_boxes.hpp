@@ -6,8 +6,14 @@
 
 namespace conkit {
 
+// <windows.h> defines the same values under these names as macros, which
+// then stand for these.
+#if !defined(IDYES)
 inline constexpr std::int32_t IDYES = 6;
+#endif
+#if !defined(IDNO)
 inline constexpr std::int32_t IDNO = 7;
+#endif
 
 // Shows text with an OK button and returns once the box is closed; returns
 // at once when no box can be shown.

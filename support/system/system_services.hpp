@@ -8,9 +8,16 @@
 
 namespace conkit::system {
 
-// An opaque file handle; kInvalidFileHandle (all bits set) marks a failed open.
+// A file handle: on Windows the system's own HANDLE, elsewhere an integer
+// that holds the descriptor. kInvalidFileHandle (all bits set) marks a
+// failed open.
+#if defined(_WIN32)
+using FileHandle = void*;
+inline const FileHandle kInvalidFileHandle = reinterpret_cast<FileHandle>(~std::uintptr_t{0});
+#else
 using FileHandle = std::uintptr_t;
 inline constexpr FileHandle kInvalidFileHandle = ~FileHandle{0};
+#endif
 
 inline constexpr std::uint32_t kGenericRead = 0x80000000;
 inline constexpr std::uint32_t kGenericWrite = 0x40000000;

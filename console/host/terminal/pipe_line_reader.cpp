@@ -21,11 +21,7 @@ std::uint32_t PipeLineReader::Read(ByteStream& stream, char* buffer, std::uint32
             byte = stream.NextByte();
         }
         if (byte == '\n' || (byte < 0 && lineStarted_)) {
-            // A lone CR before the end of the input is text.
-            if (byte < 0 && heldReturn_) {
-                buffer[n++] = '\r';
-                heldReturn_ = false;
-            }
+            // A CR held at the end of the input ends the line as CR LF would.
             heldReturn_ = false;
             lineStarted_ = false;
             ending_ = Ending::carriageReturn;

@@ -1,7 +1,8 @@
 // Line-mode reads when the input is not a terminal (a pipe or a file): the
 // bytes of one line, LF or CR LF ended, delivered with CR LF as a console
 // line read gives them; no editing and no echo. A last line without its LF
-// still ends with CR LF; after it every read gives 0 characters.
+// (or ended by a lone CR) still ends with CR LF; after it every read gives
+// 0 characters.
 #pragma once
 
 #include <cstdint>

@@ -3,6 +3,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 
@@ -15,6 +16,8 @@ struct Session {
     SessionSetup setup{};
     termios user{};
     volatile std::sig_atomic_t active = 0;
+    // Set while LeaveSession restores: a stop then must not enable again.
+    volatile std::sig_atomic_t leaving = 0;
     volatile std::sig_atomic_t signalKeys = 1;
     volatile std::sig_atomic_t kittyPushed = 0;
     volatile std::sig_atomic_t exitRow = 0;
@@ -24,10 +27,17 @@ struct Session {
 Session session;
 volatile std::sig_atomic_t resizePending = 0;
 volatile std::sig_atomic_t resumePending = 0;
-bool handlersInstalled = false;
+bool exitHookRegistered = false;
 
-constexpr int kFatalSignals[] = {SIGINT,  SIGTERM, SIGHUP, SIGQUIT,
-                                 SIGSEGV, SIGABRT, SIGBUS, SIGFPE};
+// Every signal whose default action ends the process (SIGKILL cannot be
+// caught); the real-time ones are added at installation.
+constexpr int kFatalSignals[] = {
+    SIGHUP,    SIGINT,  SIGQUIT, SIGILL,  SIGTRAP, SIGABRT, SIGBUS, SIGFPE,  SIGUSR1,   SIGSEGV,
+    SIGUSR2,   SIGPIPE, SIGALRM, SIGTERM, SIGXCPU, SIGXFSZ, SIGSYS, SIGPROF, SIGVTALRM,
+#if defined(__linux__)
+    SIGSTKFLT, SIGIO,   SIGPWR,
+#endif
+};
 
 // A few bytes gathered on the stack, usable inside a signal handler.
 class SmallText {
@@ -144,7 +154,7 @@ void OnStop(int) {
     stop.sa_handler = OnStop;
     sigfillset(&stop.sa_mask);
     sigaction(SIGTSTP, &stop, nullptr);
-    if (wasActive) {
+    if (wasActive && session.leaving == 0) {
         if (session.setup.ttyFd >= 0) {
             tcgetattr(session.setup.ttyFd, &session.user);
         }
@@ -162,7 +172,8 @@ void OnResize(int) {
     resizePending = 1;
 }
 
-// Installs handler for signal unless the program set its own handling.
+// Installs handler for signal unless the program set its own handling (or
+// an earlier session installed it).
 void InstallIfDefault(int signal, void (*handler)(int), int flags) {
     struct sigaction current {};
     if (sigaction(signal, nullptr, &current) != 0 || (current.sa_flags & SA_SIGINFO) != 0 ||
@@ -180,10 +191,18 @@ void InstallHandlers() {
     for (const int signal : kFatalSignals) {
         InstallIfDefault(signal, OnFatalSignal, static_cast<int>(SA_RESETHAND));
     }
+#if defined(SIGRTMIN)
+    for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal) {
+        InstallIfDefault(signal, OnFatalSignal, static_cast<int>(SA_RESETHAND));
+    }
+#endif
     InstallIfDefault(SIGTSTP, OnStop, 0);
     InstallIfDefault(SIGCONT, OnContinue, SA_RESTART);
     InstallIfDefault(SIGWINCH, OnResize, SA_RESTART);
-    std::atexit(LeaveSession);
+    if (!exitHookRegistered) {
+        std::atexit(LeaveSession);
+        exitHookRegistered = true;
+    }
 }
 
 }  // namespace
@@ -197,15 +216,16 @@ bool EnterSession(const SessionSetup& setup) {
     session.kittyPushed = 0;
     session.exitRow = 0;
     session.exitScroll = 0;
+    session.leaving = 0;
     if (setup.ttyFd >= 0 && tcgetattr(setup.ttyFd, &session.user) != 0) {
         session.setup.ttyFd = -1;
     }
-    if (!handlersInstalled) {
-        InstallHandlers();
-        handlersInstalled = true;
-    }
-    Enable(setup.askTerminal && setup.outputIsTerminal);
+    InstallHandlers();
+    // Armed before the tty or the terminal is changed, so that a signal at
+    // any moment after restores (or, for a stop, suspends) what was.
+    std::atomic_signal_fence(std::memory_order_seq_cst);
     session.active = 1;
+    Enable(setup.askTerminal && setup.outputIsTerminal);
     return true;
 }
 
@@ -213,9 +233,13 @@ void LeaveSession() {
     if (session.active == 0) {
         return;
     }
-    session.active = 0;
+    // Disarmed only once all is back: a signal during the restore restores
+    // again rather than ending the process with the tty half done.
     const int savedErrno = errno;
+    session.leaving = 1;
     Disable();
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    session.active = 0;
     errno = savedErrno;
 }
 

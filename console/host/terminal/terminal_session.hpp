@@ -1,7 +1,8 @@
 // What this process changes about its terminal, and putting it back on every
-// way out: a normal end, exit(), the fatal signals (the restore runs, then
-// the signal is raised again with its default action, so the parent sees
-// it), and around a stop (Ctrl+Z) and continue.
+// way out: a normal end, exit(), every signal whose default action ends the
+// process (the restore runs, then the signal is raised again with its
+// default action, so the parent sees it), and around a stop (Ctrl+Z) and
+// continue, from before the first change to after the last restore.
 //
 // While a session is active the tty is non-canonical with no echo and no
 // output processing; ISIG follows SetSignalKeys. Sequences sent:
@@ -13,8 +14,8 @@
 //   CSI 0 m, CSI ? 25 h   reset colours, show the cursor (on the way out)
 //
 // There is one session per process, because signals are. A signal whose
-// handling the program already set (anything but the default at the first
-// EnterSession) is left alone.
+// handling the program already set (anything but the default when a
+// session is entered) is left alone.
 #pragma once
 
 #include <csignal>
@@ -38,9 +39,9 @@ struct SessionSetup {
 inline constexpr std::uint32_t kKittyFlags = 31;
 
 // Starts the session: saves the tty's settings, enters the session's modes
-// and sends the start-up sequences; installs the signal handlers and the
-// exit hook the first time. Returns false, changing nothing, when a session
-// is already active.
+// and sends the start-up sequences; installs the signal handlers where the
+// program left the default, and the exit hook the first time. Returns false, changing nothing, when
+// a session is already active.
 bool EnterSession(const SessionSetup& setup);
 
 // Restores everything; does nothing when no session is active. Safe in a

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 
+#include "console/host/terminal/pipe_line_reader.hpp"
 #include "console/host/win32/native_handle.hpp"
 #include "console/host/win32/win32_host.hpp"
 #include "console/host/win32/wine_corrections.hpp"
@@ -52,6 +53,35 @@ bool TakeRecords(NativeInputCall call, Handle input, InputRecord* records, std::
     return ok != FALSE;
 }
 
+// The bytes of an input handle that is no console (a file or a pipe), read
+// a block at a time.
+class FileBytes final : public terminal::ByteStream {
+  public:
+    void Use(Handle input) { input_ = input; }
+    int NextByte() override {
+        if (next_ == end_) {
+            DWORD got = 0;
+            if (::ReadFile(NativeHandle(input_), bytes_.data(), kBlock, &got, nullptr) == FALSE ||
+                got == 0) {
+                return -1;
+            }
+            next_ = 0;
+            end_ = got;
+        }
+        return static_cast<unsigned char>(bytes_[next_++]);
+    }
+
+  private:
+    static constexpr DWORD kBlock = 512;
+    Handle input_ = 0;
+    std::array<char, kBlock> bytes_{};
+    DWORD next_ = 0;
+    DWORD end_ = 0;
+};
+
+FileBytes fileBytes;
+terminal::PipeLineReader fileLines;
+
 }  // namespace
 
 bool Win32Host::GetConsoleMode(Handle input, std::uint32_t* mode) {
@@ -82,6 +112,13 @@ bool Win32Host::FlushConsoleInputBuffer(Handle input) {
 }
 
 bool Win32Host::ReadConsoleA(Handle input, char* buffer, std::uint32_t count, std::uint32_t* read) {
+    DWORD mode = 0;
+    if (::GetConsoleMode(NativeHandle(input), &mode) == FALSE) {
+        // Lines ended by LF or CR LF, given with CR LF as a console gives them.
+        fileBytes.Use(input);
+        *read = fileLines.Read(fileBytes, buffer, count);
+        return true;
+    }
     DWORD done = 0;
     const BOOL ok = ::ReadConsoleA(NativeHandle(input), buffer, count, &done, nullptr);
     *read = ok != FALSE ? done : 0;

@@ -42,6 +42,19 @@ void RepaintScrolledRows(Handle output, const CONSOLE_SCREEN_BUFFER_INFO& before
                                  first, &filled);
 }
 
+// A handle that is no console (a file or a pipe) takes the text as bytes.
+bool WriteBytes(Handle output, const char* chars, std::uint32_t count, std::uint32_t* written) {
+    DWORD total = 0;
+    BOOL ok = TRUE;
+    while (ok != FALSE && total < count) {
+        DWORD done = 0;
+        ok = ::WriteFile(NativeHandle(output), chars + total, count - total, &done, nullptr);
+        total += done;
+    }
+    Report(written, total);
+    return ok != FALSE;
+}
+
 }  // namespace
 
 Handle Win32Host::GetStdHandle(StdHandle which) {
@@ -61,6 +74,10 @@ bool Win32Host::WriteConsoleA(Handle output, const char* chars, std::uint32_t co
                               std::uint32_t* written) {
     CONSOLE_SCREEN_BUFFER_INFO before{};
     if (::GetConsoleScreenBufferInfo(NativeHandle(output), &before) == FALSE) {
+        DWORD mode = 0;
+        if (::GetConsoleMode(NativeHandle(output), &mode) == FALSE) {
+            return WriteBytes(output, chars, count, written);
+        }
         DWORD done = 0;
         const BOOL ok = ::WriteConsoleA(NativeHandle(output), chars, count, &done, nullptr);
         Report(written, done);

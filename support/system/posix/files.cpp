@@ -4,12 +4,15 @@
 // description) and in others. A file locked elsewhere is refused with EBUSY,
 // the nearest errno to "in use by another process".
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
+#include <ctime>
 
 #include "support/system/posix/posix_system.hpp"
 
@@ -67,6 +70,23 @@ int PrepareDescriptor(int fd, std::uint32_t disposition) {
     return 0;
 }
 
+// The system may take part of a write (a signal, a full pipe); goes on
+// until all of it is taken or an error stops it, counting what was.
+bool WriteAll(int fd, const unsigned char* bytes, std::uint32_t count, std::uint32_t* written) {
+    while (*written < count) {
+        const ssize_t put = ::write(fd, bytes + *written, count - *written);
+        if (put > 0) {
+            *written += static_cast<std::uint32_t>(put);
+        } else if (put == 0) {
+            errno = EIO;
+            return false;
+        } else if (errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 FileHandle PosixSystem::CreateFileA(const char* name, std::uint32_t access, std::uint32_t shareMode,
@@ -119,21 +139,28 @@ bool PosixSystem::WriteFile(FileHandle file, const void* buffer, std::uint32_t c
         errno = EBADF;
         return false;
     }
-    // The system may take part of a write (a signal, a full pipe); go on
-    // until all of it is taken or an error stops it, counting what was.
-    const auto* bytes = static_cast<const unsigned char*>(buffer);
-    while (*written < count) {
-        const ssize_t put = ::write(fd, bytes + *written, count - *written);
-        if (put > 0) {
-            *written += static_cast<std::uint32_t>(put);
-        } else if (put == 0) {
-            errno = EIO;
-            return false;
-        } else if (errno != EINTR) {
-            return false;
+    // A pipe whose reader is gone fails the write with EPIPE instead of
+    // ending the process: SIGPIPE is held back in this thread for the write,
+    // and the one the write raised is taken back, whatever the program's own
+    // handling of it. One pending from before stays pending.
+    sigset_t pipeSignal;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    sigset_t previousMask;
+    pthread_sigmask(SIG_BLOCK, &pipeSignal, &previousMask);
+    sigset_t pending;
+    sigpending(&pending);
+    const bool pendingBefore = sigismember(&pending, SIGPIPE) == 1;
+    const bool complete = WriteAll(fd, static_cast<const unsigned char*>(buffer), count, written);
+    const int failure = errno;
+    if (!complete && failure == EPIPE && !pendingBefore) {
+        const timespec now{};
+        while (sigtimedwait(&pipeSignal, nullptr, &now) == -1 && errno == EINTR) {
         }
     }
-    return true;
+    pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
+    errno = failure;
+    return complete;
 }
 
 bool PosixSystem::CloseHandle(FileHandle file) {

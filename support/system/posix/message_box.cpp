@@ -1,5 +1,6 @@
 // Message boxes on POSIX: drawn on the console when the process talks to a
-// terminal, else a prompt on the standard error and input.
+// terminal, else a prompt on the standard error answered by a line read
+// from the console's input.
 #include <unistd.h>
 
 #include "support/files/console_message_box.hpp"
@@ -12,7 +13,7 @@ std::int32_t PosixSystem::MessageBoxA(const char* text, const char* caption, std
     if (isatty(STDIN_FILENO) == 1 && isatty(STDOUT_FILENO) == 1) {
         return ShowConsoleMessageBox(text, caption, style);
     }
-    return PromptOnStreams(STDIN_FILENO, STDERR_FILENO, text, caption, style);
+    return PromptOnStreams(STDERR_FILENO, text, caption, style);
 }
 
 }  // namespace conkit::system

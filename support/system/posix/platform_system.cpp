@@ -1,9 +1,15 @@
 #include "support/system/posix/posix_system.hpp"
 
 namespace conkit::system {
+namespace {
+
+// Ready before main: a first use that built it (a guard, an exit hook)
+// could change errno before a caller read it.
+constinit PosixSystem services;
+
+}  // namespace
 
 SystemServices& PlatformSystem() {
-    static PosixSystem services;
     return services;
 }
 

@@ -5,13 +5,15 @@
 #include <cerrno>
 #include <cstring>
 
+#include "support/input/line_input.hpp"
 #include "support/system/system_services.hpp"
 
 namespace conkit::system {
 namespace {
 
-// Enough for the longest answer that can mean Yes; longer ones cannot.
-constexpr std::size_t kAnswerSize = 4;
+// An answer that fills this is longer than any that can mean Yes, blanks
+// around it included.
+constexpr std::uint32_t kAnswerCapacity = 32;
 
 void WriteAll(int fd, const char* text, std::size_t length) {
     while (length > 0) {
@@ -27,9 +29,14 @@ void WriteAll(int fd, const char* text, std::size_t length) {
     }
 }
 
+// A terminal gets CR LF: the console keeps its output processing off.
 void WriteLine(int fd, const char* text) {
     WriteAll(fd, text, std::strlen(text));
-    WriteAll(fd, "\n", 1);
+    if (isatty(fd) == 1) {
+        WriteAll(fd, "\r\n", 2);
+    } else {
+        WriteAll(fd, "\n", 1);
+    }
 }
 
 bool IsBlank(char ch) {
@@ -40,30 +47,29 @@ char Lower(char ch) {
     return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
 }
 
-// Reads up to the end of a line and returns whether it says yes.
-bool ReadYes(int fd) {
-    char answer[kAnswerSize + 1] = {};
-    std::size_t length = 0;
-    bool tooLong = false;
-    bool blankAfterWord = false;
-    char ch = 0;
-    for (;;) {
-        const ssize_t got = read(fd, &ch, 1);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0 || ch == '\n') {
-            break;
-        }
-        if (IsBlank(ch)) {
-            blankAfterWord = length > 0;
-        } else if (blankAfterWord || length == kAnswerSize) {
-            tooLong = true;
-        } else {
-            answer[length++] = Lower(ch);
-        }
+// Reads one line through the console and returns whether it says yes.
+bool ReadYes() {
+    char answer[kAnswerCapacity] = {};
+    const std::uint32_t length = ReadLineInput(answer, kAnswerCapacity);
+    if (length == 0 || length == kAnswerCapacity - 1) {
+        return false;
     }
-    return !tooLong && (std::strcmp(answer, "y") == 0 || std::strcmp(answer, "yes") == 0);
+    const char* word = answer;
+    while (IsBlank(*word)) {
+        ++word;
+    }
+    char lower[4] = {};
+    std::size_t count = 0;
+    while (*word != '\0' && !IsBlank(*word)) {
+        if (count == sizeof lower - 1) {
+            return false;
+        }
+        lower[count++] = Lower(*word++);
+    }
+    while (IsBlank(*word)) {
+        ++word;
+    }
+    return *word == '\0' && (std::strcmp(lower, "y") == 0 || std::strcmp(lower, "yes") == 0);
 }
 
 bool IsBlankText(const char* text) {
@@ -77,7 +83,7 @@ bool IsBlankText(const char* text) {
 
 }  // namespace
 
-std::int32_t PromptOnStreams(int input, int output, const char* text, const char* caption,
+std::int32_t PromptOnStreams(int output, const char* text, const char* caption,
                              std::uint32_t style) {
     const std::uint32_t buttons = style & 0x0FU;
     if (buttons != kMbOk && buttons != kMbYesNo) {
@@ -91,7 +97,7 @@ std::int32_t PromptOnStreams(int input, int output, const char* text, const char
         return kIdOk;
     }
     WriteLine(output, "[y/N]");
-    return ReadYes(input) ? kIdYes : kIdNo;
+    return ReadYes() ? kIdYes : kIdNo;
 }
 
 }  // namespace conkit::system

@@ -4,28 +4,25 @@
 #define NOMINMAX
 #include <windows.h>
 
+#include <type_traits>
+
 #include "support/system/win32/windows_system.hpp"
 
 namespace conkit::system {
-namespace {
 
-HANDLE NativeFile(FileHandle file) {
-    return reinterpret_cast<HANDLE>(file);
-}
-
-}  // namespace
+// A FileHandle is the system's HANDLE itself.
+static_assert(std::is_same_v<FileHandle, HANDLE>);
 
 FileHandle WindowsSystem::CreateFileA(const char* name, std::uint32_t access,
                                       std::uint32_t shareMode, std::uint32_t disposition,
                                       std::uint32_t attributes) {
-    return reinterpret_cast<FileHandle>(
-        ::CreateFileA(name, access, shareMode, nullptr, disposition, attributes, nullptr));
+    return ::CreateFileA(name, access, shareMode, nullptr, disposition, attributes, nullptr);
 }
 
 bool WindowsSystem::ReadFile(FileHandle file, void* buffer, std::uint32_t count,
                              std::uint32_t* read) {
     DWORD done = 0;
-    const BOOL ok = ::ReadFile(NativeFile(file), buffer, count, &done, nullptr);
+    const BOOL ok = ::ReadFile(file, buffer, count, &done, nullptr);
     *read = done;
     return ok != FALSE;
 }
@@ -33,13 +30,13 @@ bool WindowsSystem::ReadFile(FileHandle file, void* buffer, std::uint32_t count,
 bool WindowsSystem::WriteFile(FileHandle file, const void* buffer, std::uint32_t count,
                               std::uint32_t* written) {
     DWORD done = 0;
-    const BOOL ok = ::WriteFile(NativeFile(file), buffer, count, &done, nullptr);
+    const BOOL ok = ::WriteFile(file, buffer, count, &done, nullptr);
     *written = done;
     return ok != FALSE;
 }
 
 bool WindowsSystem::CloseHandle(FileHandle file) {
-    return ::CloseHandle(NativeFile(file)) != FALSE;
+    return ::CloseHandle(file) != FALSE;
 }
 
 }  // namespace conkit::system

@@ -1,9 +1,15 @@
 #include "support/system/win32/windows_system.hpp"
 
 namespace conkit::system {
+namespace {
+
+// Ready before main: a first use that built it (a guard, an exit hook)
+// would change the last error before a caller could read it.
+constinit WindowsSystem services;
+
+}  // namespace
 
 SystemServices& PlatformSystem() {
-    static WindowsSystem services;
     return services;
 }
 

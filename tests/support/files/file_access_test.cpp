@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -195,6 +196,23 @@ TEST_F(FileAccessTest, DirectoriesAndFifosWithoutAPeerAreRefusedAtOnce) {
     ASSERT_EQ(mkfifo(Path(), 0600), 0);
     EXPECT_EQ(OpenFileForWriting(Path()), INVALID_HANDLE_VALUE);
     EXPECT_EQ(LastError(), static_cast<std::uint32_t>(ENXIO));
+}
+
+TEST_F(FileAccessTest, WritingToAFifoWhoseReaderWentFailsWithBrokenPipeAndTheProcessLives) {
+    ASSERT_EQ(mkfifo(Path(), 0600), 0);
+    const int reader = open(Path(), O_RDONLY | O_NONBLOCK);
+    const FileHandle file = OpenFileForWriting(Path());
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    close(reader);
+    EXPECT_EQ(WriteFileBytes(file, "lost", 4), 0U);
+    EXPECT_EQ(LastError(), static_cast<std::uint32_t>(EPIPE));
+    struct sigaction disposition {};
+    sigaction(SIGPIPE, nullptr, &disposition);
+    EXPECT_EQ(disposition.sa_handler, SIG_DFL);
+    sigset_t pending;
+    sigpending(&pending);
+    EXPECT_EQ(sigismember(&pending, SIGPIPE), 0);
+    ReleaseFileHandle(file);
 }
 
 TEST_F(FileAccessTest, CreatedFileHonoursTheUmask) {

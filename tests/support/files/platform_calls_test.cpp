@@ -12,13 +12,19 @@
 namespace conkit {
 namespace {
 
+// A handle the recording system hands out or is handed: a number on every
+// platform, a pointer on Windows.
+system::FileHandle Handle(std::uintptr_t number) {
+    return reinterpret_cast<system::FileHandle>(number);
+}
+
 class RecordingSystem : public testing::FakeSystem {
   public:
     system::FileHandle CreateFileA(const char* name, std::uint32_t access, std::uint32_t shareMode,
                                    std::uint32_t disposition, std::uint32_t attributes) override {
         openedName = name;
         openArguments = {access, shareMode, disposition, attributes};
-        return 42;
+        return Handle(42);
     }
     bool ReadFile(system::FileHandle file, void*, std::uint32_t count,
                   std::uint32_t* read) override {
@@ -49,7 +55,7 @@ class RecordingSystem : public testing::FakeSystem {
 
     std::string openedName;
     std::array<std::uint32_t, 4> openArguments{};
-    system::FileHandle handle = 0;
+    system::FileHandle handle{};
     std::uint32_t requested = 0;
     bool succeed = true;
     bool setsCount = true;
@@ -66,41 +72,41 @@ class PlatformCallsTest : public ::testing::Test {
 };
 
 TEST_F(PlatformCallsTest, OpensWithFixedAccessShareModeAndDisposition) {
-    EXPECT_EQ(OpenFileForReading("in.txt"), 42U);
+    EXPECT_EQ(OpenFileForReading("in.txt"), Handle(42));
     EXPECT_EQ(services.openedName, "in.txt");
     EXPECT_EQ(services.openArguments, (std::array<std::uint32_t, 4>{0x80000000, 0, 3, 0x80}));
-    EXPECT_EQ(OpenFileForWriting("out.txt"), 42U);
+    EXPECT_EQ(OpenFileForWriting("out.txt"), Handle(42));
     EXPECT_EQ(services.openedName, "out.txt");
     EXPECT_EQ(services.openArguments, (std::array<std::uint32_t, 4>{0x40000000, 0, 2, 0x80}));
 }
 
 TEST_F(PlatformCallsTest, ReadGivesTheCountOrTheLastError) {
     char buffer[10];
-    FileReadResult result = ReadFileBytes(7, buffer, 10);
-    EXPECT_EQ(services.handle, 7U);
+    FileReadResult result = ReadFileBytes(Handle(7), buffer, 10);
+    EXPECT_EQ(services.handle, Handle(7));
     EXPECT_EQ(services.requested, 10U);
     EXPECT_TRUE(result.succeeded);
     EXPECT_EQ(result.value, 5U);
     services.succeed = false;
-    result = ReadFileBytes(7, buffer, 10);
+    result = ReadFileBytes(Handle(7), buffer, 10);
     EXPECT_FALSE(result.succeeded);
     EXPECT_EQ(result.value, 38U);
 }
 
 TEST_F(PlatformCallsTest, WriteGivesTheCountWhateverTheResult) {
-    EXPECT_EQ(WriteFileBytes(9, "abcd", 4), 3U);
+    EXPECT_EQ(WriteFileBytes(Handle(9), "abcd", 4), 3U);
     services.succeed = false;
-    EXPECT_EQ(WriteFileBytes(9, "abcd", 4), 3U);
+    EXPECT_EQ(WriteFileBytes(Handle(9), "abcd", 4), 3U);
     // A failed write that stores no count must not report the last one.
     services.setsCount = false;
-    EXPECT_EQ(WriteFileBytes(9, "abcd", 4), 0U);
+    EXPECT_EQ(WriteFileBytes(Handle(9), "abcd", 4), 0U);
 }
 
 TEST_F(PlatformCallsTest, CloseGivesThePlatformsResult) {
-    EXPECT_TRUE(ReleaseFileHandle(5));
-    EXPECT_EQ(services.handle, 5U);
+    EXPECT_TRUE(ReleaseFileHandle(Handle(5)));
+    EXPECT_EQ(services.handle, Handle(5));
     services.succeed = false;
-    EXPECT_FALSE(ReleaseFileHandle(5));
+    EXPECT_FALSE(ReleaseFileHandle(Handle(5)));
 }
 
 TEST_F(PlatformCallsTest, MessageBoxWithoutCaptionIsTitledWithABlank) {

@@ -1,14 +1,25 @@
-// The message box of a process without a terminal, over pipes.
+// The message box of a process without a terminal: the prompt to a pipe,
+// the answer from the console.
 #include "support/system/posix/stream_prompt.hpp"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <string>
 
+#include "console/console_state.hpp"
+#include "console/host/console_host.hpp"
+#include "console/host/terminal/terminal_host.hpp"
+#include "console/output.hpp"
 #include "support/files/message_boxes.hpp"
+#include "support/input/number_input.hpp"
+#include "tests/testing/memory_console.hpp"
 
 namespace conkit::system {
 namespace {
@@ -47,76 +58,73 @@ struct Pipe {
     int ends[2] = {-1, -1};
 };
 
+// In a child: the console on its standard input and output, as a program
+// has it, whatever host the test process used before the fork.
+void UseTerminalHost() {
+    static host::terminal::TerminalHost terminal(
+        STDIN_FILENO, STDOUT_FILENO,
+        host::terminal::DetectTerminalSettings(STDIN_FILENO, STDOUT_FILENO));
+    host::InstallHost(terminal);
+    consoleReady = 0;
+}
+
 struct AnswerCase {
     const char* typed;
     std::int32_t answer;
 };
 
-class StreamAnswerTest : public ::testing::TestWithParam<AnswerCase> {};
+class StreamAnswerTest : public testing::MemoryConsoleTest,
+                         public ::testing::WithParamInterface<AnswerCase> {};
 
+// Typed at the console's keyboard; CR is Enter.
 TEST_P(StreamAnswerTest, OnlyYOrYesInAnyCaseMeansYes) {
-    Pipe input;
+    for (const char* key = GetParam().typed; *key != '\0'; ++key) {
+        const std::uint16_t virtualKey = *key == '\r' ? 0x0D : 0;
+        ASSERT_TRUE(
+            console().QueueKey(testing::KeyDown(virtualKey, 0, static_cast<std::uint8_t>(*key))));
+    }
     Pipe output;
-    input.Put(GetParam().typed);
-    input.CloseWriteEnd();
-    EXPECT_EQ(PromptOnStreams(input.ends[0], output.ends[1], "Go on?", "Setup", 0x24),
-              GetParam().answer)
+    EXPECT_EQ(PromptOnStreams(output.ends[1], "Go on?", "Setup", 0x24), GetParam().answer)
         << '"' << GetParam().typed << '"';
+    EXPECT_EQ(output.Drain(), "Setup\nGo on?\n[y/N]\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, StreamAnswerTest,
-    ::testing::Values(AnswerCase{"y\n", kIdYes}, AnswerCase{"yes\n", kIdYes},
-                      AnswerCase{"YES\n", kIdYes}, AnswerCase{"  Yes \r\n", kIdYes},
-                      AnswerCase{"yes", kIdYes}, AnswerCase{"Y", kIdYes}, AnswerCase{"n\n", kIdNo},
-                      AnswerCase{"no\n", kIdNo}, AnswerCase{"\n", kIdNo}, AnswerCase{"", kIdNo},
-                      AnswerCase{"yess\n", kIdNo}, AnswerCase{"ye\n", kIdNo},
-                      AnswerCase{"yes please\n", kIdNo}, AnswerCase{"y y\n", kIdNo},
-                      AnswerCase{"yesyesyesyesyesyes\n", kIdNo}, AnswerCase{"\ny\n", kIdNo}));
-
-TEST(StreamPromptTest, QuestionShowsCaptionTextAndHintAndTakesOnlyItsLine) {
-    Pipe input;
-    Pipe output;
-    input.Put("y\nnext line\n");
-    EXPECT_EQ(PromptOnStreams(input.ends[0], output.ends[1], "Delete it?", "Files", 0x24), kIdYes);
-    EXPECT_EQ(output.Drain(), "Files\nDelete it?\n[y/N]\n");
-    input.CloseWriteEnd();
-    char rest[32] = {};
-    EXPECT_EQ(read(input.ends[0], rest, sizeof rest), 10);
-    EXPECT_EQ(std::string(rest), "next line\n");
-}
+    ::testing::Values(AnswerCase{"y\r", kIdYes}, AnswerCase{"yes\r", kIdYes},
+                      AnswerCase{"YES\r", kIdYes}, AnswerCase{"  Yes \t\r", kIdYes},
+                      AnswerCase{"Y\rn\r", kIdYes}, AnswerCase{"n\r", kIdNo},
+                      AnswerCase{"no\r", kIdNo}, AnswerCase{"\r", kIdNo}, AnswerCase{"", kIdNo},
+                      AnswerCase{"yess\r", kIdNo}, AnswerCase{"ye\r", kIdNo},
+                      AnswerCase{"yes please\r", kIdNo}, AnswerCase{"y y\r", kIdNo},
+                      AnswerCase{"y                              \r", kIdNo},
+                      AnswerCase{"\ry\r", kIdNo}));
 
 TEST(StreamPromptTest, MessageOnlyPrintsAndBlankCaptionIsLeftOut) {
-    Pipe input;
     Pipe output;
-    input.Put("y\n");
-    EXPECT_EQ(PromptOnStreams(input.ends[0], output.ends[1], "Saved.", " ", 0), kIdOk);
+    EXPECT_EQ(PromptOnStreams(output.ends[1], "Saved.", " ", 0), kIdOk);
     EXPECT_EQ(output.Drain(), "Saved.\n");
-    input.CloseWriteEnd();
-    char rest[4] = {};
-    EXPECT_EQ(read(input.ends[0], rest, sizeof rest), 2);
 }
 
 TEST(StreamPromptTest, OtherButtonsShowNothingAndGiveZero) {
-    Pipe input;
     Pipe output;
-    EXPECT_EQ(PromptOnStreams(input.ends[0], output.ends[1], "Retry?", "Disk", 0x05), 0);
+    EXPECT_EQ(PromptOnStreams(output.ends[1], "Retry?", "Disk", 0x05), 0);
     EXPECT_EQ(output.Drain(), "");
 }
 
 TEST(StreamPromptTest, NullTextAndCaptionPrintAnEmptyLine) {
-    Pipe input;
     Pipe output;
-    EXPECT_EQ(PromptOnStreams(input.ends[0], output.ends[1], nullptr, nullptr, 0), kIdOk);
+    EXPECT_EQ(PromptOnStreams(output.ends[1], nullptr, nullptr, 0), kIdOk);
     EXPECT_EQ(output.Drain(), "\n");
 }
 
 // A child whose standard input and error are pipes and whose output is no
-// terminal asks through the library; its exit status is the answer.
-TEST(StreamPromptTest, ProcessWithoutATerminalAsksOnStandardErrorAndInput) {
+// terminal asks through the library between two number reads, with all of
+// its input there from the start; its exit status tells what it read.
+TEST(StreamPromptTest, WithoutATerminalTheAnswerIsTheLineAfterWhatTheConsoleReadAlready) {
     Pipe input;
     Pipe errors;
-    input.Put("Yes\n");
+    input.Put("42\nYes\n7\n");
     input.CloseWriteEnd();
     const pid_t child = fork();
     if (child == 0) {
@@ -124,13 +132,60 @@ TEST(StreamPromptTest, ProcessWithoutATerminalAsksOnStandardErrorAndInput) {
         dup2(errors.ends[1], STDERR_FILENO);
         const int null = open("/dev/null", O_WRONLY);
         dup2(null, STDOUT_FILENO);
-        _exit(conkit::AskYesNo("Proceed?"));
+        UseTerminalHost();
+        const bool first = ReadLineAsUnsigned().value == 42;
+        const bool yes = AskYesNo("Proceed?") == IDYES;
+        const bool second = ReadLineAsUnsigned().value == 7;
+        _exit((first ? 1 : 0) + (yes ? 2 : 0) + (second ? 4 : 0));
     }
     int status = 0;
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), kIdYes);
+    EXPECT_EQ(WEXITSTATUS(status), 7);
     EXPECT_EQ(errors.Drain(), "Proceed?\n[y/N]\n");
+}
+
+// Standard input and error on a terminal, standard output redirected, the
+// console already in use (so the tty is raw): the prompt's lines start at
+// the left edge and the answer is a line ended by Enter.
+TEST(StreamPromptTest, WithATerminalForInputTheAnswerIsALineEndedByEnter) {
+    int master = -1;
+    int slave = -1;
+    ASSERT_EQ(openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+    Pipe output;
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(slave, STDIN_FILENO);
+        dup2(slave, STDERR_FILENO);
+        dup2(output.ends[1], STDOUT_FILENO);
+        UseTerminalHost();
+        ConsoleInit();
+        _exit(AskYesNo("Proceed?"));
+    }
+    std::string shown;
+    bool typed = false;
+    int status = 0;
+    for (int tries = 0; tries < 500 && waitpid(child, &status, WNOHANG) == 0; ++tries) {
+        pollfd ready{master, POLLIN, 0};
+        char bytes[256];
+        if (poll(&ready, 1, 10) == 1 && (ready.revents & POLLIN) != 0) {
+            const ssize_t got = read(master, bytes, sizeof bytes);
+            shown.append(bytes, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
+            if (!typed && shown.find("[y/N]") != std::string::npos) {
+                typed = true;
+                EXPECT_EQ(write(master, "yes\r", 4), 4);
+            }
+        }
+        status = -1;
+    }
+    if (status == -1) {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kIdYes);
+    EXPECT_NE(shown.find("Proceed?\r\n[y/N]\r\n"), std::string::npos) << shown;
+    close(master);
+    close(slave);
 }
 
 }  // namespace

@@ -34,14 +34,17 @@ TEST_P(JoinArgumentsTest, ShowsTheArgumentsAsOneCommandLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, JoinArgumentsTest,
-    ::testing::Values(JoinCase{""s, ""s}, JoinCase{"./prog\0"s, "./prog"s},
-                      JoinCase{"./prog\0a\0bc\0"s, "./prog a bc"s},
-                      JoinCase{"my prog\0two words\0"s, "\"my prog\" \"two words\""s},
-                      JoinCase{"p\0tab\there\0\0x\0"s, "p \"tab\there\" \"\" x"s},
-                      // Quotes of an argument stay; those of the name go.
-                      JoinCase{"p\"q\0say \"hi\"\0"s, "pq \"say \"hi\"\""s},
-                      // An argument that the file does not end is left out.
-                      JoinCase{"p\0whole\0cut"s, "p whole"s}));
+    ::testing::Values(
+        JoinCase{""s, ""s}, JoinCase{"./prog\0"s, "./prog"s},
+        JoinCase{"./prog\0a\0bc\0"s, "./prog a bc"s},
+        JoinCase{"my prog\0two words\0"s, "\"my prog\" \"two words\""s},
+        JoinCase{"p\0tab\there\0\0x\0"s, "p \"tab\there\" \"\" x"s},
+        // Quotes of an argument are escaped, with the backslashes before
+        // them; those of the name go.
+        JoinCase{"p\"q\0say \"hi\"\0x\"y z\0"s, "pq \"say \\\"hi\\\"\" \"x\\\"y z\""s},
+        JoinCase{"p\\\0a\\b\0c\\\\\"\0d e\\\0"s, "p\\ a\\b c\\\\\\\\\\\" \"d e\\\\\""s},
+        // An argument that the file does not end is left out.
+        JoinCase{"p\0whole\0cut"s, "p whole"s}));
 
 TEST(JoinArgumentsLimitTest, WritesOnlyWholeArgumentsThatFit) {
     const std::string arguments = "prog\0abc\0de\0"s;

@@ -45,7 +45,8 @@ TEST(PipeLineReaderTest, LineFeedAndCarriageReturnLineFeedEndingsBothGiveCarriag
 
 TEST(PipeLineReaderTest, ALastLineWithoutItsEndingStillEndsWithCarriageReturnLineFeed) {
     EXPECT_EQ(ReadAll("last", 80), (Reads{"last\r\n"}));
-    EXPECT_EQ(ReadAll("last\r", 80), (Reads{"last\r\r\n"}));
+    EXPECT_EQ(ReadAll("abc\r", 80), (Reads{"abc\r\n"}));
+    EXPECT_EQ(ReadAll("\r", 1), (Reads{"\r", "\n"}));
 }
 
 TEST(PipeLineReaderTest, ALoneCarriageReturnIsText) {
