@@ -8,14 +8,17 @@ namespace conkit::host {
 ScreenBuffer::ScreenBuffer(std::uint16_t columns, std::uint16_t rows)
     : columns_(std::max<std::uint16_t>(columns, 1)),
       rows_(std::max<std::uint16_t>(rows, 1)),
-      cells_(std::size_t{columns_} * rows_) {}
+      cells_(std::size_t{columns_} * rows_),
+      written_(cells_.size()) {}
 
 const Cell& ScreenBuffer::At(std::uint16_t column, std::uint16_t row) const {
     return cells_[std::size_t{row} * columns_ + column];
 }
 
 Cell& ScreenBuffer::CellAt(std::uint16_t column, std::uint16_t row) {
-    return cells_[std::size_t{row} * columns_ + column];
+    const std::size_t index = std::size_t{row} * columns_ + column;
+    written_[index] = 1;
+    return cells_[index];
 }
 
 bool ScreenBuffer::SetCursor(Coord position) {
@@ -32,8 +35,13 @@ void ScreenBuffer::LineFeed() {
         ++cursor_.row;
         return;
     }
+    if (observer_ != nullptr) {
+        observer_->BeforeScroll();
+    }
     std::copy(cells_.begin() + columns_, cells_.end(), cells_.begin());
     std::fill(cells_.end() - columns_, cells_.end(), Cell{' ', attribute_});
+    std::copy(written_.begin() + columns_, written_.end(), written_.begin());
+    std::fill(written_.end() - columns_, written_.end(), std::uint8_t{0});
     ++scrollCount_;
 }
 
@@ -86,6 +94,7 @@ std::uint32_t ScreenBuffer::PutCharacters(const char* chars, std::uint32_t count
     const auto n = static_cast<std::uint32_t>(std::min<std::size_t>(count, cells_.size() - first));
     for (std::uint32_t i = 0; i < n; ++i) {
         cells_[first + i].character = static_cast<std::uint8_t>(chars[i]);
+        written_[first + i] = 1;
     }
     return n;
 }
@@ -99,6 +108,7 @@ std::uint32_t ScreenBuffer::PutAttributes(const std::uint16_t* attributes, std::
     const auto n = static_cast<std::uint32_t>(std::min<std::size_t>(count, cells_.size() - first));
     for (std::uint32_t i = 0; i < n; ++i) {
         cells_[first + i].attribute = attributes[i];
+        written_[first + i] = 1;
     }
     return n;
 }

@@ -4,6 +4,7 @@
 // one as the picture of what the terminal should show.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -23,6 +24,16 @@ inline constexpr std::uint16_t kDefaultAttribute = 0x07;
 // Tab stops stand every eight columns.
 inline constexpr std::uint16_t kTabWidth = 8;
 
+// Told by a buffer just before it scrolls, while the rows are still where
+// they were; a renderer moves the terminal's rows in step.
+class ScrollObserver {
+  public:
+    virtual void BeforeScroll() = 0;
+
+  protected:
+    ~ScrollObserver() = default;
+};
+
 class ScreenBuffer {
   public:
     // Storage is taken here, once; nothing later allocates.
@@ -33,6 +44,12 @@ class ScreenBuffer {
     Coord Cursor() const { return cursor_; }
     std::uint16_t Attribute() const { return attribute_; }
     const Cell& At(std::uint16_t column, std::uint16_t row) const;
+    // True once a write has set the cell (its character or attribute) since
+    // the buffer began; a row scrolled in is not written. A terminal shows
+    // what it showed before in the cells that are not.
+    bool Written(std::uint16_t column, std::uint16_t row) const {
+        return written_[std::size_t{row} * columns_ + column] != 0;
+    }
 
     // Fails and changes nothing when the position lies outside the buffer.
     bool SetCursor(Coord position);
@@ -58,6 +75,9 @@ class ScreenBuffer {
     // row moved.
     std::uint64_t ScrollCount() const { return scrollCount_; }
 
+    // Told before every scroll; nullptr for none.
+    void SetScrollObserver(ScrollObserver* observer) { observer_ = observer; }
+
   private:
     Cell& CellAt(std::uint16_t column, std::uint16_t row);
     void PutAtCursor(std::uint8_t character);
@@ -66,6 +86,8 @@ class ScreenBuffer {
     std::uint16_t columns_;
     std::uint16_t rows_;
     std::vector<Cell> cells_;
+    std::vector<std::uint8_t> written_;
+    ScrollObserver* observer_ = nullptr;
     Coord cursor_{};
     std::uint16_t attribute_ = kDefaultAttribute;
     std::uint64_t scrollCount_ = 0;

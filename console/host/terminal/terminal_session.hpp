@@ -59,6 +59,11 @@ bool PushKittyFlags();
 // not on the terminal, of its last row and one line scrolled.
 void SetExitRow(std::uint32_t row, std::uint32_t terminalRows);
 
+// Called first on every way out of the session and before a stop, so that
+// output still held (redirected output is buffered) is written; it must be
+// safe in a signal handler. nullptr for none.
+void SetPendingOutputFlush(void (*flush)());
+
 // True once after each SIGWINCH.
 bool TakeResize();
 // True once after each continue (SIGCONT); the session's modes are already
