@@ -48,7 +48,7 @@ class ScreenBuffer {
     // the buffer began; a row scrolled in is not written. A terminal shows
     // what it showed before in the cells that are not.
     bool Written(std::uint16_t column, std::uint16_t row) const {
-        return written_[std::size_t{row} * columns_ + column] != 0;
+        return written_[Index(column, row)] != 0;
     }
 
     // Fails and changes nothing when the position lies outside the buffer.
@@ -79,7 +79,17 @@ class ScreenBuffer {
     void SetScrollObserver(ScrollObserver* observer) { observer_ = observer; }
 
   private:
+    // The rows are a ring: a scroll moves the top row's start, not the
+    // cells, so it costs one row whatever the buffer's size.
+    std::size_t Index(std::uint16_t column, std::uint16_t row) const {
+        const std::size_t stored = std::size_t{row} + top_;
+        return (stored < rows_ ? stored : stored - rows_) * columns_ + column;
+    }
     Cell& CellAt(std::uint16_t column, std::uint16_t row);
+    // How many of count cells from start on lie in the buffer, row by row.
+    std::uint32_t CellsFrom(Coord start, std::uint32_t count) const;
+    // The next cell, row by row.
+    void Step(Coord& at) const;
     void PutAtCursor(std::uint8_t character);
     void LineFeed();
 
@@ -88,6 +98,7 @@ class ScreenBuffer {
     std::vector<Cell> cells_;
     std::vector<std::uint8_t> written_;
     ScrollObserver* observer_ = nullptr;
+    std::uint16_t top_ = 0;
     Coord cursor_{};
     std::uint16_t attribute_ = kDefaultAttribute;
     std::uint64_t scrollCount_ = 0;

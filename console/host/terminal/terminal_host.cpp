@@ -203,12 +203,14 @@ void TerminalHost::Show(std::uint16_t firstRow, std::uint16_t lastRow) {
 }
 
 void TerminalHost::WriteProcessed(const char* chars, std::uint32_t count) {
+    if (!settings_.outputIsTerminal) {
+        // Collected; written when the writer fills or the program waits. As
+        // on Windows, output that goes to a file never reaches the buffer.
+        out_.Append(chars, count);
+        return;
+    }
     unshownRow_ = picture_.Cursor().row;
     picture_.Write(chars, count);
-    if (!settings_.outputIsTerminal) {
-        // Collected; written when the writer fills or the program waits.
-        out_.Append(chars, count);
-    }
     Show(unshownRow_, picture_.Cursor().row);
 }
 

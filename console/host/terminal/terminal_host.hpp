@@ -35,8 +35,9 @@
 // instead.
 //
 // When the output is not a terminal it gets the written characters as they
-// are, and nothing else: cursor placements, attributes and cell writes
-// change only the buffer, whose information cannot be read then. The
+// are, and nothing else: as on Windows they never reach the buffer, and
+// cursor placements, attributes and cell writes change only the buffer,
+// whose information cannot be read then. The
 // characters are collected as a C program's standard output is, and written
 // when the buffer fills, before any read of input and any pause, and on
 // every way out (the fatal signals too). The echo of a line being typed

@@ -9,6 +9,8 @@
 //   CSI ? u            ask for the kitty keyboard protocol's flags
 //   CSI c              ask for the primary device attributes, which every
 //                      terminal answers, after the kitty query
+//                      (these two only with askTerminal; the terminal host
+//                      asks its questions itself and reads the answers)
 //   CSI > flags u      push kitty keyboard flags; CSI < u pops them
 //   CSI 0 m, CSI ? 25 h   reset colours, show the cursor (on the way out)
 //
