@@ -8,14 +8,17 @@ namespace conkit::host {
 ScreenBuffer::ScreenBuffer(std::uint16_t columns, std::uint16_t rows)
     : columns_(std::max<std::uint16_t>(columns, 1)),
       rows_(std::max<std::uint16_t>(rows, 1)),
-      cells_(std::size_t{columns_} * rows_) {}
+      cells_(std::size_t{columns_} * rows_),
+      written_(cells_.size()) {}
 
 const Cell& ScreenBuffer::At(std::uint16_t column, std::uint16_t row) const {
-    return cells_[std::size_t{row} * columns_ + column];
+    return cells_[Index(column, row)];
 }
 
 Cell& ScreenBuffer::CellAt(std::uint16_t column, std::uint16_t row) {
-    return cells_[std::size_t{row} * columns_ + column];
+    const std::size_t index = Index(column, row);
+    written_[index] = 1;
+    return cells_[index];
 }
 
 bool ScreenBuffer::SetCursor(Coord position) {
@@ -32,8 +35,14 @@ void ScreenBuffer::LineFeed() {
         ++cursor_.row;
         return;
     }
-    std::copy(cells_.begin() + columns_, cells_.end(), cells_.begin());
-    std::fill(cells_.end() - columns_, cells_.end(), Cell{' ', attribute_});
+    if (observer_ != nullptr) {
+        observer_->BeforeScroll();
+    }
+    // The top row becomes the new bottom one.
+    const auto bottom = static_cast<std::ptrdiff_t>(std::size_t{top_} * columns_);
+    top_ = static_cast<std::uint16_t>(top_ + 1 == rows_ ? 0 : top_ + 1);
+    std::fill(cells_.begin() + bottom, cells_.begin() + bottom + columns_, Cell{' ', attribute_});
+    std::fill(written_.begin() + bottom, written_.begin() + bottom + columns_, std::uint8_t{0});
     ++scrollCount_;
 }
 
@@ -79,53 +88,60 @@ void ScreenBuffer::Write(const char* chars, std::uint32_t count) {
 }
 
 std::uint32_t ScreenBuffer::PutCharacters(const char* chars, std::uint32_t count, Coord start) {
-    if (start.column >= columns_ || start.row >= rows_) {
-        return 0;
-    }
-    const std::size_t first = std::size_t{start.row} * columns_ + start.column;
-    const auto n = static_cast<std::uint32_t>(std::min<std::size_t>(count, cells_.size() - first));
+    const std::uint32_t n = CellsFrom(start, count);
+    Coord at = start;
     for (std::uint32_t i = 0; i < n; ++i) {
-        cells_[first + i].character = static_cast<std::uint8_t>(chars[i]);
+        CellAt(at.column, at.row).character = static_cast<std::uint8_t>(chars[i]);
+        Step(at);
     }
     return n;
 }
 
 std::uint32_t ScreenBuffer::PutAttributes(const std::uint16_t* attributes, std::uint32_t count,
                                           Coord start) {
-    if (start.column >= columns_ || start.row >= rows_) {
-        return 0;
-    }
-    const std::size_t first = std::size_t{start.row} * columns_ + start.column;
-    const auto n = static_cast<std::uint32_t>(std::min<std::size_t>(count, cells_.size() - first));
+    const std::uint32_t n = CellsFrom(start, count);
+    Coord at = start;
     for (std::uint32_t i = 0; i < n; ++i) {
-        cells_[first + i].attribute = attributes[i];
+        CellAt(at.column, at.row).attribute = attributes[i];
+        Step(at);
     }
     return n;
 }
 
 std::uint32_t ScreenBuffer::GetCharacters(char* chars, std::uint32_t count, Coord start) const {
-    if (start.column >= columns_ || start.row >= rows_) {
-        return 0;
-    }
-    const std::size_t first = std::size_t{start.row} * columns_ + start.column;
-    const auto n = static_cast<std::uint32_t>(std::min<std::size_t>(count, cells_.size() - first));
+    const std::uint32_t n = CellsFrom(start, count);
+    Coord at = start;
     for (std::uint32_t i = 0; i < n; ++i) {
-        chars[i] = static_cast<char>(cells_[first + i].character);
+        chars[i] = static_cast<char>(At(at.column, at.row).character);
+        Step(at);
     }
     return n;
 }
 
 std::uint32_t ScreenBuffer::GetAttributes(std::uint16_t* attributes, std::uint32_t count,
                                           Coord start) const {
+    const std::uint32_t n = CellsFrom(start, count);
+    Coord at = start;
+    for (std::uint32_t i = 0; i < n; ++i) {
+        attributes[i] = At(at.column, at.row).attribute;
+        Step(at);
+    }
+    return n;
+}
+
+std::uint32_t ScreenBuffer::CellsFrom(Coord start, std::uint32_t count) const {
     if (start.column >= columns_ || start.row >= rows_) {
         return 0;
     }
     const std::size_t first = std::size_t{start.row} * columns_ + start.column;
-    const auto n = static_cast<std::uint32_t>(std::min<std::size_t>(count, cells_.size() - first));
-    for (std::uint32_t i = 0; i < n; ++i) {
-        attributes[i] = cells_[first + i].attribute;
+    return static_cast<std::uint32_t>(std::min<std::size_t>(count, cells_.size() - first));
+}
+
+void ScreenBuffer::Step(Coord& at) const {
+    if (++at.column == columns_) {
+        at.column = 0;
+        ++at.row;
     }
-    return n;
 }
 
 }  // namespace conkit::host

@@ -4,6 +4,7 @@
 // one as the picture of what the terminal should show.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -23,6 +24,16 @@ inline constexpr std::uint16_t kDefaultAttribute = 0x07;
 // Tab stops stand every eight columns.
 inline constexpr std::uint16_t kTabWidth = 8;
 
+// Told by a buffer just before it scrolls, while the rows are still where
+// they were; a renderer moves the terminal's rows in step.
+class ScrollObserver {
+  public:
+    virtual void BeforeScroll() = 0;
+
+  protected:
+    ~ScrollObserver() = default;
+};
+
 class ScreenBuffer {
   public:
     // Storage is taken here, once; nothing later allocates.
@@ -33,6 +44,12 @@ class ScreenBuffer {
     Coord Cursor() const { return cursor_; }
     std::uint16_t Attribute() const { return attribute_; }
     const Cell& At(std::uint16_t column, std::uint16_t row) const;
+    // True once a write has set the cell (its character or attribute) since
+    // the buffer began; a row scrolled in is not written. A terminal shows
+    // what it showed before in the cells that are not.
+    bool Written(std::uint16_t column, std::uint16_t row) const {
+        return written_[Index(column, row)] != 0;
+    }
 
     // Fails and changes nothing when the position lies outside the buffer.
     bool SetCursor(Coord position);
@@ -58,14 +75,30 @@ class ScreenBuffer {
     // row moved.
     std::uint64_t ScrollCount() const { return scrollCount_; }
 
+    // Told before every scroll; nullptr for none.
+    void SetScrollObserver(ScrollObserver* observer) { observer_ = observer; }
+
   private:
+    // The rows are a ring: a scroll moves the top row's start, not the
+    // cells, so it costs one row whatever the buffer's size.
+    std::size_t Index(std::uint16_t column, std::uint16_t row) const {
+        const std::size_t stored = std::size_t{row} + top_;
+        return (stored < rows_ ? stored : stored - rows_) * columns_ + column;
+    }
     Cell& CellAt(std::uint16_t column, std::uint16_t row);
+    // How many of count cells from start on lie in the buffer, row by row.
+    std::uint32_t CellsFrom(Coord start, std::uint32_t count) const;
+    // The next cell, row by row.
+    void Step(Coord& at) const;
     void PutAtCursor(std::uint8_t character);
     void LineFeed();
 
     std::uint16_t columns_;
     std::uint16_t rows_;
     std::vector<Cell> cells_;
+    std::vector<std::uint8_t> written_;
+    ScrollObserver* observer_ = nullptr;
+    std::uint16_t top_ = 0;
     Coord cursor_{};
     std::uint16_t attribute_ = kDefaultAttribute;
     std::uint64_t scrollCount_ = 0;

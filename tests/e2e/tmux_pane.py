@@ -102,12 +102,18 @@ class Pane:
                   "--", *command)
         self.tmux("set-option", "-g", "remain-on-exit", "on")
 
-    def start_shell(self):
-        """Runs an interactive bash with job control in the pane."""
+    def start_shell(self, history_limit=2000):
+        """Runs an interactive bash with job control in the pane, which keeps
+        history_limit lines of history."""
         environment = {"LANG": "C.UTF-8", "TERM": "tmux-256color", "PS1": "$ ", **SANITIZER_ENV}
         settings = [f"{k}={v}" for k, v in environment.items()]
-        self.tmux("new-session", "-d", "-x", str(self.width), "-y", str(self.height), "-c",
+        self.tmux("start-server", ";", "set-option", "-g", "history-limit", str(history_limit),
+                  ";", "new-session", "-d", "-x", str(self.width), "-y", str(self.height), "-c",
                   self.workdir, "--", "env", *settings, "bash", "--norc", "--noprofile", "-i")
+
+    def history(self):
+        """Every line of the pane's history and screen, oldest first."""
+        return self.tmux("capture-pane", "-p", "-S", "-", "-E", "-", "-t", "0").split("\n")
 
     def keys(self, *keys):
         self.tmux("send-keys", "-t", "0", *keys)

@@ -92,7 +92,8 @@ wait_for() {
     fail "timed out waiting for $what; the pane shows:$(printf '\n%s' "$(screen)")"
 }
 # The frame's top edge: 61 blue cells (SGR background 44) from the corner.
-frame_shown() { screen -e -S 0 -E 0 | grep -qE $'^(\e\\[[0-9;]*m)*\e\\[([0-9;]*;)?44(;[0-9;]*)?m {61}'; }
+# -N keeps trailing blanks: the cells right of the frame are never written.
+frame_shown() { screen -e -N -S 0 -E 0 | grep -qE $'^(\e\\[[0-9;]*m)*\e\\[([0-9;]*;)?44(;[0-9;]*)?m {61}'; }
 credits_shown() { screen | grep -q 'Press enter to quit the game'; }
 ended() { [ -s "$status_file" ]; }
 

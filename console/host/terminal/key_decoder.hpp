@@ -27,6 +27,12 @@ class DecoderSink {
     virtual void KittyFlagsReported(std::uint32_t flags) = 0;
     // The terminal answered the primary device attributes query (CSI ? ... c).
     virtual void DeviceAttributesReported() = 0;
+    // CSI row ; column R: a cursor position report (1-based) when the sink
+    // awaits one, which it takes and returns true for; otherwise the same
+    // bytes are a key (Ctrl+F3 is CSI 1 ; 5 R).
+    virtual bool CursorPositionReported(std::uint32_t /*row*/, std::uint32_t /*column*/) {
+        return false;
+    }
 
   protected:
     ~DecoderSink() = default;

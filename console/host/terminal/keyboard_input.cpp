@@ -1,5 +1,7 @@
 #include "console/host/terminal/keyboard_input.hpp"
 
+#include <csignal>
+
 namespace conkit::host::terminal {
 namespace {
 
@@ -60,6 +62,46 @@ bool KeyboardInput::TakeKittySupport() {
     return true;
 }
 
+void KeyboardInput::ExpectReplies(bool cursorReport) {
+    repliesExpected_ = true;
+    attributesAnswered_ = false;
+    cursorReportAwaited_ = cursorReport;
+}
+
+bool KeyboardInput::AwaitReplies(std::chrono::milliseconds timeout) {
+    const auto deadline = SteadyNow() + timeout;
+    sigset_t mask;
+    sigprocmask(SIG_SETMASK, nullptr, &mask);
+    for (;;) {
+        DecodeBuffered(SteadyNow());
+        if (!RepliesPending()) {
+            return true;
+        }
+        const auto now = SteadyNow();
+        if (now >= deadline || source_.Ended()) {
+            return false;
+        }
+        if (source_.Buffered().empty()) {
+            source_.Wait(static_cast<int>((deadline - now).count()) + 1, mask);
+        }
+    }
+}
+
+std::optional<Coord> KeyboardInput::TakeCursorReport() {
+    const std::optional<Coord> report = cursorReport_;
+    cursorReport_.reset();
+    return report;
+}
+
+bool KeyboardInput::CursorPositionReported(std::uint32_t row, std::uint32_t column) {
+    if (!cursorReportAwaited_ || row == 0 || column == 0 || row > 0xFFFF || column > 0xFFFF) {
+        return false;
+    }
+    cursorReportAwaited_ = false;
+    cursorReport_ = Coord{static_cast<std::uint16_t>(column - 1), static_cast<std::uint16_t>(row - 1)};
+    return true;
+}
+
 void KeyboardInput::Key(const InputRecord& record) {
     queue_.Push(record);
 }
@@ -73,6 +115,7 @@ void KeyboardInput::KittyFlagsReported(std::uint32_t) {
 
 void KeyboardInput::DeviceAttributesReported() {
     attributesAnswered_ = true;
+    cursorReportAwaited_ = false;
 }
 
 }  // namespace conkit::host::terminal

@@ -39,10 +39,23 @@ class KeyboardInput final : private DecoderSink {
     // before its device attributes.
     bool TakeKittySupport();
 
+    // The host asked for the device attributes (and maybe a cursor position
+    // before them): the replies are taken from the input until the device
+    // attributes come, which every terminal answers last.
+    void ExpectReplies(bool cursorReport);
+    // True while the device attributes asked for have not come.
+    bool RepliesPending() const { return repliesExpected_ && !attributesAnswered_; }
+    // Decodes the input, keys included, until the replies asked for have
+    // come or timeout has passed; true when they came.
+    bool AwaitReplies(std::chrono::milliseconds timeout);
+    // The cursor position reported (0-based), once.
+    std::optional<Coord> TakeCursorReport();
+
   private:
     void Key(const InputRecord& record) override;
     void KittyFlagsReported(std::uint32_t flags) override;
     void DeviceAttributesReported() override;
+    bool CursorPositionReported(std::uint32_t row, std::uint32_t column) override;
     void DecodeBuffered(std::chrono::milliseconds now);
 
     InputSource& source_;
@@ -51,6 +64,9 @@ class KeyboardInput final : private DecoderSink {
     bool kittyAnswered_ = false;
     bool attributesAnswered_ = false;
     bool kittyNoticed_ = false;
+    bool repliesExpected_ = false;
+    bool cursorReportAwaited_ = false;
+    std::optional<Coord> cursorReport_;
 };
 
 // The steady clock in milliseconds, as the decoder takes its times.

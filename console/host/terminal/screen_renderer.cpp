@@ -42,56 +42,59 @@ void ScreenRenderer::SetTerminalSize(Coord size) {
     cursor_.reset();
 }
 
-void ScreenRenderer::Repaint() {
-    // The terminal's own colours clear it, so a terminal that erases with
-    // the default background still ends up as the cells say.
-    out_.Append("\x1b[0m\x1b[H\x1b[2J", 11);
-    pen_.reset();
-    cursor_ = Coord{0, 0};
+void ScreenRenderer::Repaint(bool clear) {
+    cursor_.reset();
+    if (clear) {
+        // The terminal's own colours clear it, so a terminal that erases
+        // with the default background still ends up as the cells say.
+        out_.Append("\x1b[0m\x1b[H\x1b[2J", 11);
+        pen_.reset();
+        cursor_ = Coord{0, 0};
+    }
     ForgetAll();
     scrolls_ = picture_.ScrollCount();
     Update(0, static_cast<std::uint16_t>(picture_.Rows() - 1));
 }
 
-void ScreenRenderer::FollowScroll() {
-    const std::uint64_t scrolled = picture_.ScrollCount() - scrolls_;
-    scrolls_ = picture_.ScrollCount();
+void ScreenRenderer::ScrollUp() {
+    ++scrolls_;
     const std::uint16_t rows = VisibleRows();
-    if (scrolled == 0 || rows == 0) {
-        return;
-    }
-    if (scrolled >= rows) {
+    if (rows == 0 || VisibleColumns() == 0) {
         ForgetAll();
         return;
     }
-    const auto lines = static_cast<std::uint32_t>(scrolled);
     // Only the rows the buffer covers scroll, so that nothing below them
     // moves up into view.
+    const auto bottom = static_cast<std::uint16_t>(rows - 1);
     const bool region = rows < terminal_.row;
     if (region) {
         out_.Append("\x1b[1;", 4);
         out_.AppendDecimal(rows);
         out_.Append('r');
+        cursor_.reset();
     }
-    out_.Append("\x1b[", 2);
-    if (lines != 1) {
-        out_.AppendDecimal(lines);
+    if (!cursor_.has_value() || cursor_->row != bottom) {
+        MoveTo({0, bottom});
     }
-    out_.Append('S');
+    out_.Append('\n');
+    if (!lineFeed_) {
+        cursor_ = Coord{0, bottom};
+    }
     if (region) {
         out_.Append("\x1b[r", 3);
+        cursor_.reset();
     }
-    cursor_.reset();
     const std::size_t width = picture_.Columns();
-    const auto kept = shown_.begin() + static_cast<std::ptrdiff_t>(width * lines);
     const auto end = shown_.begin() + static_cast<std::ptrdiff_t>(width * rows);
-    std::copy(kept, end, shown_.begin());
-    std::fill(end - static_cast<std::ptrdiff_t>(width * lines), end, ShownCell{});
+    std::copy(shown_.begin() + static_cast<std::ptrdiff_t>(width), end, shown_.begin());
+    std::fill(end - static_cast<std::ptrdiff_t>(width), end, ShownCell{});
 }
 
 void ScreenRenderer::Update(std::uint16_t first, std::uint16_t last) {
     if (picture_.ScrollCount() != scrolls_) {
-        FollowScroll();
+        // Scrolled without the terminal: what it shows is no longer known.
+        scrolls_ = picture_.ScrollCount();
+        ForgetAll();
         first = 0;
         last = static_cast<std::uint16_t>(picture_.Rows() - 1);
     }
@@ -102,8 +105,9 @@ void ScreenRenderer::Update(std::uint16_t first, std::uint16_t last) {
         for (std::uint16_t x = 0; x < columns; ++x) {
             const Cell& wanted = picture_.At(x, y);
             const ShownCell& shown = Shown(x, y);
-            if (shown.character != wanted.character ||
-                shown.look != VisibleAttribute(wanted.attribute)) {
+            if ((shown.character != wanted.character ||
+                 shown.look != VisibleAttribute(wanted.attribute)) &&
+                picture_.Written(x, y)) {
                 Paint(x, y, wanted);
             }
         }
@@ -114,6 +118,10 @@ void ScreenRenderer::ShowCursorAt(Coord cell) {
     if (cell.column < VisibleColumns() && cell.row < VisibleRows()) {
         MoveTo(cell);
     }
+}
+
+void ScreenRenderer::AssumeCursorAt(Coord cell) {
+    cursor_ = cell;
 }
 
 bool ScreenRenderer::Rewrite(std::uint16_t row, std::uint16_t first, std::uint16_t end,

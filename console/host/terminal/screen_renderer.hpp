@@ -3,13 +3,18 @@
 // differences: the cheapest cursor motion, an SGR change only when the next
 // cell needs it, and the cell's glyph.
 //
-// The terminal's top-left cell is the buffer's. Cells beyond the terminal's
+// The terminal's top-left cell is the buffer's. Only cells the program has
+// written are painted: the others keep whatever the terminal showed (the
+// shell's text), and nothing is ever cleared. Cells beyond the terminal's
 // edge are not sent (a row never wraps on the terminal) and are painted
-// when the terminal grows. Besides the sequences of sgr.hpp and
+// when the terminal grows. When the buffer scrolls, the terminal's own line
+// feed on its last row scrolls it, so the row that leaves the top goes to
+// the terminal's scrollback. Besides the sequences of sgr.hpp and
 // cursor_motion.hpp it uses
-//   CSI H CSI 2 J        home and clear the screen, for a full repaint
-//   CSI top ; bottom r   scrolling region (DECSTBM); CSI r resets it
-//   CSI n S              scroll the region up n rows (SU)
+//   LF                   on the last row: scroll up one row
+//   CSI 0 m CSI H CSI 2 J   reset colours, home and clear, after a resize
+//   CSI top ; bottom r   scrolling region (DECSTBM), when the terminal has
+//                        more rows than the buffer; CSI r resets it
 #pragma once
 
 #include <cstdint>
@@ -37,15 +42,25 @@ class ScreenRenderer final : private CellRewriter {
     void SetTerminalSize(Coord size);
     Coord TerminalSize() const { return terminal_; }
 
-    // Clears the terminal and paints every cell of the buffer that it shows.
-    void Repaint();
+    // Forgets what the terminal shows and paints every written cell of the
+    // buffer that it shows. clear: the terminal is cleared first (after a
+    // resize, when the terminal may have moved its rows about); otherwise
+    // the cells the program has not written keep what they show.
+    void Repaint(bool clear);
 
-    // Paints the cells of rows first to last that differ from what the
-    // terminal shows; every row when the buffer scrolled since the last call.
+    // Paints the written cells of rows first to last that differ from what
+    // the terminal shows; every row when the buffer scrolled unseen.
     void Update(std::uint16_t first, std::uint16_t last);
+
+    // Scrolls the terminal's rows up by one as the buffer is about to; the
+    // caller has painted the rows first.
+    void ScrollUp();
 
     // Moves the terminal's cursor onto cell when the terminal shows it.
     void ShowCursorAt(Coord cell);
+
+    // The terminal's cursor is known to stand on cell (a cursor report).
+    void AssumeCursorAt(Coord cell);
 
   private:
     // The look of a cell whose content the terminal's is not known to be.
@@ -64,7 +79,6 @@ class ScreenRenderer final : private CellRewriter {
     ShownCell& Shown(std::uint16_t column, std::uint16_t row);
     const ShownCell& Shown(std::uint16_t column, std::uint16_t row) const;
     void ForgetAll();
-    void FollowScroll();
     void MoveTo(Coord cell);
     void Paint(std::uint16_t column, std::uint16_t row, const Cell& cell);
 

@@ -54,6 +54,10 @@ void ReportCsi(const ControlSequence& sequence, DecoderSink& sink) {
     if (sequence.marker != 0) {
         return;
     }
+    if (sequence.final == 'R' && sequence.count == 2 &&
+        sink.CursorPositionReported(sequence.Value(0, 0, 1), sequence.Value(1, 0, 1))) {
+        return;
+    }
     switch (sequence.final) {
         case 'u':
             Emit(KittyKey(sequence), sink);

@@ -3,6 +3,7 @@
 // has no key for, and malformed ones, give nothing.
 //   CSI ? flags u    kitty keyboard protocol flags (reply to CSI ? u)
 //   CSI ? ... c      primary device attributes (reply to CSI c)
+//   CSI row;col R    cursor position (reply to CSI 6 n), when one is awaited
 //   CSI ... u        kitty keyboard protocol key
 //   CSI ... _        win32-input-mode key
 //   CSI 27;m;code ~  xterm modifyOtherKeys key

@@ -1,10 +1,12 @@
 #include "console/host/terminal/terminal_host.hpp"
 
 #include <errno.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -44,10 +46,27 @@ bool SameTty(int fd, int ttyFd) {
            S_ISCHR(first.st_mode) && first.st_rdev == second.st_rdev;
 }
 
+// The writer whose collected output the session writes on its way out.
+TerminalWriter* pendingWriter = nullptr;
+
+void FlushPendingWriter() {
+    if (pendingWriter != nullptr) {
+        pendingWriter->Flush();
+    }
+}
+
+// True when fd was opened for reading as well, so that a terminal's replies
+// can be read from it.
+bool Readable(int fd) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    return flags >= 0 && (flags & O_ACCMODE) == O_RDWR;
+}
+
 }  // namespace
 
 TerminalHost::TerminalHost(int inputFd, int outputFd, const TerminalSettings& settings)
-    : outputFd_(outputFd),
+    : inputFd_(inputFd),
+      outputFd_(outputFd),
       ttyFd_(settings.inputIsTty       ? inputFd
              : ::isatty(outputFd) == 1 ? outputFd
                                        : -1),
@@ -58,11 +77,15 @@ TerminalHost::TerminalHost(int inputFd, int outputFd, const TerminalSettings& se
       out_(outputFd, WriterCapacity(settings.terminalSize)),
       renderer_(picture_, glyphs_, out_, ::isatty(outputFd) != 1 || SameTty(outputFd, ttyFd_)),
       source_(inputFd),
-      keyboard_(source_) {}
+      keyboard_(source_) {
+    picture_.SetScrollObserver(this);
+}
 
 TerminalHost::~TerminalHost() {
-    if (ownsSession_) {
-        LeaveSession();
+    Leave();
+    if (pendingWriter == &out_) {
+        SetPendingOutputFlush(nullptr);
+        pendingWriter = nullptr;
     }
 }
 
@@ -71,13 +94,88 @@ void TerminalHost::Start() {
         return;
     }
     started_ = true;
-    ownsSession_ = EnterSession({ttyFd_, outputFd_, settings_.outputIsTerminal,
-                                 settings_.inputIsTty && settings_.outputIsTerminal});
+    // The host asks the terminal its questions itself (AskTerminal).
+    ownsSession_ = EnterSession({ttyFd_, outputFd_, settings_.outputIsTerminal, false});
+    if (ownsSession_) {
+        pendingWriter = &out_;
+        SetPendingOutputFlush(FlushPendingWriter);
+    }
     if (settings_.outputIsTerminal) {
         renderer_.SetTerminalSize(settings_.terminalSize);
-        renderer_.Repaint();
-        out_.Flush();
+        AskTerminal();
     }
+    UpdateExitRow();
+}
+
+void TerminalHost::AskTerminal() {
+    if (!ownsSession_ || ttyFd_ < 0) {
+        return;
+    }
+    const auto timeout = std::chrono::milliseconds{settings_.replyTimeoutMs};
+    std::optional<Coord> position;
+    if (settings_.inputIsTty) {
+        out_.Append("\x1b[?u\x1b[6n\x1b[c", 11);
+        out_.Flush();
+        keyboard_.ExpectReplies(true);
+        keyboard_.AwaitReplies(timeout);
+        position = keyboard_.TakeCursorReport();
+        if (keyboard_.TakeKittySupport()) {
+            PushKittyFlags();
+        }
+    } else if (SameTty(outputFd_, ttyFd_) && Readable(outputFd_)) {
+        // The keys come from elsewhere: the replies are read from the
+        // terminal the output goes to.
+        out_.Append("\x1b[6n\x1b[c", 7);
+        out_.Flush();
+        InputSource replies(outputFd_);
+        KeyboardInput decoder(replies);
+        decoder.ExpectReplies(true);
+        decoder.AwaitReplies(timeout);
+        position = decoder.TakeCursorReport();
+    }
+    if (position.has_value() && picture_.SetCursor(*position)) {
+        renderer_.AssumeCursorAt(*position);
+    }
+}
+
+void TerminalHost::AwaitDueReplies() {
+    if (started_ && keyboard_.RepliesPending()) {
+        keyboard_.AwaitReplies(std::chrono::milliseconds{settings_.replyTimeoutMs});
+    }
+}
+
+void TerminalHost::Leave() {
+    out_.Flush();
+    if (ownsSession_) {
+        AwaitDueReplies();
+        LeaveSession();
+    }
+}
+
+void TerminalHost::UpdateExitRow() {
+    if (ownsSession_) {
+        const Coord cursor = picture_.Cursor();
+        SetExitRow(cursor.row + (cursor.column != 0 ? 1U : 0U), renderer_.TerminalSize().row);
+    }
+}
+
+void TerminalHost::ShowWaiting() {
+    if (settings_.outputIsTerminal) {
+        renderer_.ShowCursorAt(picture_.Cursor());
+    }
+    out_.Flush();
+}
+
+void TerminalHost::BeforeScroll() {
+    if (!settings_.outputIsTerminal || !started_) {
+        return;
+    }
+    renderer_.Update(unshownRow_, picture_.Cursor().row);
+    renderer_.ScrollUp();
+    // The row that scrolled into the terminal's last row comes next.
+    const std::uint16_t shownRows = renderer_.TerminalSize().row;
+    unshownRow_ = static_cast<std::uint16_t>(
+        shownRows > 0 && shownRows < picture_.Rows() ? shownRows - 1 : picture_.Rows() - 1);
 }
 
 void TerminalHost::ServiceSignals() {
@@ -90,15 +188,14 @@ void TerminalHost::ServiceSignals() {
         return;
     }
     renderer_.SetTerminalSize(QueryTerminalSize(outputFd_).value_or(renderer_.TerminalSize()));
-    renderer_.Repaint();
+    renderer_.Repaint(resized);
     renderer_.ShowCursorAt(picture_.Cursor());
     out_.Flush();
+    UpdateExitRow();
 }
 
 void TerminalHost::Show(std::uint16_t firstRow, std::uint16_t lastRow) {
-    if (ownsSession_) {
-        SetExitRow(picture_.Cursor().row + 1U, renderer_.TerminalSize().row);
-    }
+    UpdateExitRow();
     if (settings_.outputIsTerminal) {
         renderer_.Update(firstRow, lastRow);
         out_.Flush();
@@ -106,21 +203,30 @@ void TerminalHost::Show(std::uint16_t firstRow, std::uint16_t lastRow) {
 }
 
 void TerminalHost::WriteProcessed(const char* chars, std::uint32_t count) {
-    const std::uint16_t firstRow = picture_.Cursor().row;
-    picture_.Write(chars, count);
     if (!settings_.outputIsTerminal) {
+        // Collected; written when the writer fills or the program waits. As
+        // on Windows, output that goes to a file never reaches the buffer.
         out_.Append(chars, count);
-        out_.Flush();
+        return;
     }
-    Show(firstRow, picture_.Cursor().row);
+    unshownRow_ = picture_.Cursor().row;
+    picture_.Write(chars, count);
+    Show(unshownRow_, picture_.Cursor().row);
 }
 
 void TerminalHost::Echo(const char* chars, std::uint32_t count) {
-    WriteProcessed(chars, count);
-    if (settings_.outputIsTerminal) {
-        renderer_.ShowCursorAt(picture_.Cursor());
-        out_.Flush();
+    if (!settings_.outputIsTerminal) {
+        // The echo belongs on the terminal the keys come from, never in the
+        // redirected output.
+        picture_.Write(chars, count);
+        if (settings_.inputIsTty && ttyFd_ >= 0) {
+            WriteAll(ttyFd_, chars, count);
+        }
+        return;
     }
+    WriteProcessed(chars, count);
+    renderer_.ShowCursorAt(picture_.Cursor());
+    out_.Flush();
 }
 
 Handle TerminalHost::GetStdHandle(StdHandle which) {
@@ -137,9 +243,7 @@ bool TerminalHost::SetConsoleCursorPosition(Handle output, Coord position) {
     if (!picture_.SetCursor(position)) {
         return false;
     }
-    if (ownsSession_) {
-        SetExitRow(position.row + 1U, renderer_.TerminalSize().row);
-    }
+    UpdateExitRow();
     return true;
 }
 
@@ -197,9 +301,7 @@ void TerminalHost::PumpKeys() {
 }
 
 void TerminalHost::EndOfInput() {
-    if (ownsSession_) {
-        LeaveSession();
-    }
+    Leave();
     SayWhyInputEnded(settings_.inputIsTty);
     std::exit(kInputEndedStatus);
 }
@@ -212,6 +314,7 @@ bool TerminalHost::PeekConsoleInputA(Handle input, InputRecord* records, std::ui
     }
     Start();
     ServiceSignals();
+    ShowWaiting();
     PumpKeys();
     if (keyboard_.Exhausted()) {
         EndOfInput();
@@ -228,6 +331,7 @@ bool TerminalHost::ReadConsoleInputA(Handle input, InputRecord* records, std::ui
     }
     Start();
     ServiceSignals();
+    ShowWaiting();
     PumpKeys();
     if (keyboard_.Exhausted()) {
         EndOfInput();
@@ -296,10 +400,6 @@ EchoLayout TerminalHost::Layout() const {
 }
 
 std::uint32_t TerminalHost::ReadLine(char* buffer, std::uint32_t count) {
-    if (settings_.outputIsTerminal) {
-        renderer_.ShowCursorAt(picture_.Cursor());
-        out_.Flush();
-    }
     while (!editor_.HasDelivery()) {
         InputRecord record;
         if (!NextKey(record)) {
@@ -311,10 +411,6 @@ std::uint32_t TerminalHost::ReadLine(char* buffer, std::uint32_t count) {
 }
 
 std::uint32_t TerminalHost::ReadTyped(char* buffer, std::uint32_t count) {
-    if (settings_.outputIsTerminal) {
-        renderer_.ShowCursorAt(picture_.Cursor());
-        out_.Flush();
-    }
     std::uint32_t n = 0;
     InputRecord record;
     while (n == 0) {
@@ -348,6 +444,7 @@ bool TerminalHost::ReadConsoleA(Handle input, char* buffer, std::uint32_t count,
     }
     Start();
     ServiceSignals();
+    ShowWaiting();
     // What is left of a line read comes first, whatever the mode is now, as
     // on a console: discarding the rest of a long line relies on it.
     const bool lineMode = (inputMode_ & kLineInput) != 0;
@@ -433,6 +530,8 @@ bool TerminalHost::ReadConsoleOutputAttribute(Handle output, std::uint16_t* attr
 }
 
 void TerminalHost::Sleep(std::uint32_t milliseconds) {
+    Start();
+    ShowWaiting();
     ApplySignalKeys();
     timespec remaining{static_cast<time_t>(milliseconds / 1000),
                        static_cast<long>(milliseconds % 1000) * 1'000'000L};
@@ -442,9 +541,7 @@ void TerminalHost::Sleep(std::uint32_t milliseconds) {
 }
 
 void TerminalHost::ExitProcess(std::uint32_t status) {
-    if (ownsSession_) {
-        LeaveSession();
-    }
+    Leave();
     std::exit(static_cast<int>(status));
 }
 

@@ -4,6 +4,23 @@
 // one write(2). Key events are decoded from the input bytes; line-mode reads
 // use the console's line editor, echoing through the same output path.
 //
+// The console lives in the shell's flow. At the first console call the host
+// asks the terminal where its cursor is (CSI 6 n, then CSI c, whose answer
+// every terminal gives last; the kitty keyboard query CSI ? u first when
+// keys come from the terminal) and waits for the answers, at most
+// replyTimeoutMs, taking typed keys on the way. The console's cursor starts
+// there (row 0 when no answer comes); nothing is cleared. The buffer's rows
+// are the terminal's rows from the top, so a program that places its
+// drawing absolutely (the game) draws where it always did, and one that
+// writes line after line continues below the shell's text. Cells the program
+// has not written keep what the terminal showed and are never repainted;
+// read back, they are blanks in attribute 0x07. A line feed on the last row
+// scrolls the terminal with its own line feed, so every line reaches its
+// scrollback. Whenever the program can be seen waiting (a pause, a key poll
+// or read, a line read) the terminal's cursor is on the console's. On the
+// way out the cursor goes to the console cursor's row, or to the start of
+// the next one when the cursor is not in column 0.
+//
 // The tty is in non-canonical, no-echo mode from the first console call to
 // the end of the process; the console input modes are the host's own. While
 // the program waits (a pause or a blocking read) in a mode without processed
@@ -18,8 +35,13 @@
 // instead.
 //
 // When the output is not a terminal it gets the written characters as they
-// are, and nothing else: cursor placements, attributes and cell writes
-// change only the buffer, whose information cannot be read then.
+// are, and nothing else: as on Windows they never reach the buffer, and
+// cursor placements, attributes and cell writes change only the buffer,
+// whose information cannot be read then. The
+// characters are collected as a C program's standard output is, and written
+// when the buffer fills, before any read of input and any pause, and on
+// every way out (the fatal signals too). The echo of a line being typed
+// goes to the terminal the keys come from, never into that output.
 #pragma once
 
 #include <cstdint>
@@ -40,7 +62,10 @@ namespace conkit::host::terminal {
 // The exit status when no more keys can come (EX_IOERR).
 inline constexpr int kInputEndedStatus = 74;
 
-class TerminalHost final : public ConsoleHost, private EchoTarget, private ByteStream {
+class TerminalHost final : public ConsoleHost,
+                           private EchoTarget,
+                           private ByteStream,
+                           private ScrollObserver {
   public:
     static constexpr Handle kInputHandle = 0x10;
     static constexpr Handle kOutputHandle = 0x20;
@@ -88,6 +113,12 @@ class TerminalHost final : public ConsoleHost, private EchoTarget, private ByteS
 
   private:
     void Start();
+    void AskTerminal();
+    void AwaitDueReplies();
+    void Leave();
+    void UpdateExitRow();
+    void ShowWaiting();
+    void BeforeScroll() override;
     void ServiceSignals();
     void ApplySignalKeys();
     void Show(std::uint16_t firstRow, std::uint16_t lastRow);
@@ -102,6 +133,7 @@ class TerminalHost final : public ConsoleHost, private EchoTarget, private ByteS
     std::uint32_t ReadLine(char* buffer, std::uint32_t count);
     std::uint32_t ReadTyped(char* buffer, std::uint32_t count);
 
+    int inputFd_;
     int outputFd_;
     // The tty whose modes the session sets: the input's, else the output's;
     // -1 for none.
@@ -116,6 +148,8 @@ class TerminalHost final : public ConsoleHost, private EchoTarget, private ByteS
     LineEditor editor_;
     PipeLineReader pipeLines_;
     std::uint32_t inputMode_ = kDefaultInputMode;
+    // The first row a write in progress changed that is not yet shown.
+    std::uint16_t unshownRow_ = 0;
     bool started_ = false;
     bool ownsSession_ = false;
 };

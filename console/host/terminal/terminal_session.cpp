@@ -28,6 +28,7 @@ Session session;
 volatile std::sig_atomic_t resizePending = 0;
 volatile std::sig_atomic_t resumePending = 0;
 bool exitHookRegistered = false;
+void (*volatile pendingFlush)() = nullptr;
 
 // Every signal whose default action ends the process (SIGKILL cannot be
 // caught); the real-time ones are added at installation.
@@ -107,6 +108,9 @@ void Enable(bool askTerminal) {
 // Restores without forgetting the session, so that a continue can enable it
 // again.
 void Disable() {
+    if (pendingFlush != nullptr) {
+        pendingFlush();
+    }
     if (session.setup.outputIsTerminal) {
         SmallText text;
         text.Add("\x1b[0m\x1b[");
@@ -271,6 +275,10 @@ void SetExitRow(std::uint32_t row, std::uint32_t terminalRows) {
     const std::uint32_t last = terminalRows == 0 ? 0 : terminalRows - 1;
     session.exitScroll = onTerminal ? 0 : 1;
     session.exitRow = static_cast<std::sig_atomic_t>(onTerminal ? row : last);
+}
+
+void SetPendingOutputFlush(void (*flush)()) {
+    pendingFlush = flush;
 }
 
 bool TakeResize() {

@@ -10,6 +10,8 @@
 //   CSI ? u            ask for the kitty keyboard protocol's flags
 //   CSI c              ask for the primary device attributes, which every
 //                      terminal answers, after the kitty query
+//                      (these two only with askTerminal; the terminal host
+//                      asks its questions itself and reads the answers)
 //   CSI > flags u      push kitty keyboard flags; CSI < u pops them
 //   CSI 0 m, CSI ? 25 h   reset colours, show the cursor (on the way out)
 //
@@ -59,6 +61,11 @@ bool PushKittyFlags();
 // Where the cursor is left on the way out: column 0 of row, or, when row is
 // not on the terminal, of its last row and one line scrolled.
 void SetExitRow(std::uint32_t row, std::uint32_t terminalRows);
+
+// Called first on every way out of the session and before a stop, so that
+// output still held (redirected output is buffered) is written; it must be
+// safe in a signal handler. nullptr for none.
+void SetPendingOutputFlush(void (*flush)());
 
 // True once after each SIGWINCH.
 bool TakeResize();

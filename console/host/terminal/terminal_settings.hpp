@@ -25,6 +25,9 @@ struct TerminalSettings {
     bool utf8 = false;
     // The terminal's size at start-up.
     Coord terminalSize = kMinimumBufferSize;
+    // How long the start waits for the terminal's replies to its queries
+    // (cursor position, device attributes), and the exit for any still due.
+    std::uint32_t replyTimeoutMs = 500;
 };
 
 // Looks at the descriptors, TERM and the locale. A dumb terminal (TERM=dumb)

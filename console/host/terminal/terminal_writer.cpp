@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 
@@ -62,12 +63,16 @@ void TerminalWriter::AppendDecimal(std::uint32_t n) {
 }
 
 bool TerminalWriter::Flush() {
-    if (size_ == 0) {
+    const std::size_t size = size_;
+    if (size == 0) {
         return true;
     }
-    const bool complete = WriteAll(fd_, buffer_.data(), size_, &stats_.writeCalls);
-    stats_.bytes += size_;
+    // Emptied first, so that a signal handler flushing on the way out does
+    // not write these bytes a second time.
     size_ = 0;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    const bool complete = WriteAll(fd_, buffer_.data(), size, &stats_.writeCalls);
+    stats_.bytes += size;
     return complete;
 }
 

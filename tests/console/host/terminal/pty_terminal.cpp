@@ -33,6 +33,8 @@ PtyTerminal::PtyTerminal(Coord size) : screen_(size.column, size.row) {
     settings.outputIsTerminal = true;
     settings.utf8 = true;
     settings.terminalSize = size;
+    // The tests answer the host's queries themselves, when they do.
+    settings.replyTimeoutMs = 0;
     host_ = std::make_unique<TerminalHost>(slave_, slave_, settings);
 }
 
