@@ -1,5 +1,5 @@
 # Installation: the public headers under include/conkit (so a program writes
-# #include <conkit.hpp>), the two libraries, a CMake package that gives
+# #include <conkit/conkit.hpp>), the two libraries, a CMake package that gives
 # find_package(conkit) the targets conkit::console and conkit::support, a
 # pkg-config file, and the game.
 include(GNUInstallDirs)
@@ -23,8 +23,8 @@ set(CONKIT_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/conkit)
 conkit_public_headers(conkit_headers)
 foreach(header IN LISTS conkit_headers)
     get_filename_component(folder ${header} DIRECTORY)
-    install(FILES ${PROJECT_SOURCE_DIR}/${header}
-            DESTINATION ${CONKIT_INSTALL_INCLUDEDIR}/${folder} COMPONENT development)
+    install(FILES ${PROJECT_SOURCE_DIR}/include/${header}
+            DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${folder} COMPONENT development)
 endforeach()
 
 install(TARGETS conkit_console conkit_support

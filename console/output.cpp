@@ -1,7 +1,7 @@
-#include "console/output.hpp"
+#include "conkit/output.hpp"
 
+#include "conkit/host/console_host.hpp"
 #include "console/console_state.hpp"
-#include "console/host/console_host.hpp"
 
 namespace conkit {
 

@@ -1,4 +1,4 @@
-#include "console/host/console_host.hpp"
+#include "conkit/host/console_host.hpp"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 #include <console/console_state.hpp>
 #include <console/host/memory/memory_host.hpp>
 

@@ -1,12 +1,12 @@
-#include "support/files/console_message_box.hpp"
+#include "conkit/files/console_message_box.hpp"
 
 #include <algorithm>
 
+#include "conkit/host/console_host.hpp"
+#include "conkit/keys.hpp"
+#include "conkit/output.hpp"
+#include "conkit/system/system_services.hpp"
 #include "console/console_state.hpp"
-#include "console/host/console_host.hpp"
-#include "console/keys.hpp"
-#include "console/output.hpp"
-#include "support/system/system_services.hpp"
 
 namespace conkit {
 namespace {

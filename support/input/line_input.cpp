@@ -1,8 +1,8 @@
-#include "support/input/line_input.hpp"
+#include "conkit/input/line_input.hpp"
 
+#include "conkit/host/console_host.hpp"
+#include "conkit/output.hpp"
 #include "console/console_state.hpp"
-#include "console/host/console_host.hpp"
-#include "console/output.hpp"
 
 namespace conkit {
 namespace {

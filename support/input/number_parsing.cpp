@@ -1,7 +1,7 @@
-#include "support/input/number_parsing.hpp"
+#include "conkit/input/number_parsing.hpp"
 
-#include "console/output.hpp"
-#include "support/screen/screen_utilities.hpp"
+#include "conkit/output.hpp"
+#include "conkit/screen.hpp"
 
 namespace conkit {
 namespace {

@@ -1,7 +1,7 @@
-#include "support/numbers/number_output.hpp"
+#include "conkit/numbers.hpp"
 
+#include "conkit/output.hpp"
 #include "console/console_state.hpp"
-#include "console/output.hpp"
 
 namespace conkit {
 

@@ -1,11 +1,11 @@
-#include "support/screen/screen_utilities.hpp"
+#include "conkit/screen.hpp"
 
 #include <array>
 
+#include "conkit/host/console_host.hpp"
+#include "conkit/keys.hpp"
+#include "conkit/output.hpp"
 #include "console/console_state.hpp"
-#include "console/host/console_host.hpp"
-#include "console/keys.hpp"
-#include "console/output.hpp"
 
 namespace conkit {
 

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string_view>
 
+#include "conkit/input/number_input.hpp"
 #include "console/console_state.hpp"
 #include "console/host/memory/memory_host.hpp"
-#include "support/input/number_input.hpp"
 
 namespace {
 

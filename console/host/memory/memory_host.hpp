@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "console/host/console_host.hpp"
+#include "conkit/host/console_host.hpp"
 #include "console/host/input_queue.hpp"
 #include "console/host/line_editor.hpp"
 #include "console/host/screen_buffer.hpp"

@@ -24,7 +24,7 @@
 
 #include <cstdint>
 
-#include "console/host/console_host.hpp"
+#include "conkit/host/console_host.hpp"
 #include "console/host/line_editor.hpp"
 #include "console/host/screen_buffer.hpp"
 #include "console/host/terminal/glyph_table.hpp"

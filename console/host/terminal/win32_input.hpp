@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "console/host/console_types.hpp"
+#include "conkit/host/console_types.hpp"
 #include "console/host/terminal/control_sequence.hpp"
 
 namespace conkit::host::terminal {

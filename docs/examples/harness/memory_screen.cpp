@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "console/host/console_host.hpp"
+#include "conkit/host/console_host.hpp"
 #include "console/host/memory/memory_host.hpp"
 
 namespace {

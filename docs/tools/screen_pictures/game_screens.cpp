@@ -2,10 +2,10 @@
 
 #include <array>
 
+#include "conkit/host/console_host.hpp"
+#include "conkit/keys.hpp"
 #include "console/console_state.hpp"
-#include "console/host/console_host.hpp"
 #include "console/host/memory/memory_host.hpp"
-#include "console/keys.hpp"
 #include "game/game.hpp"
 #include "game/game_state.hpp"
 #include "svg_picture.hpp"

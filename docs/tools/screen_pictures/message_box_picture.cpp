@@ -1,10 +1,10 @@
 #include "message_box_picture.hpp"
 
+#include "conkit/files/console_message_box.hpp"
+#include "conkit/host/console_host.hpp"
+#include "conkit/output.hpp"
 #include "console/console_state.hpp"
-#include "console/host/console_host.hpp"
 #include "console/host/memory/memory_host.hpp"
-#include "console/output.hpp"
-#include "support/files/console_message_box.hpp"
 #include "svg_picture.hpp"
 
 namespace conkit::pictures {

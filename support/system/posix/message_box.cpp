@@ -2,7 +2,7 @@
 // terminal, else a prompt on the standard error and input.
 #include <unistd.h>
 
-#include "support/files/console_message_box.hpp"
+#include "conkit/files/console_message_box.hpp"
 #include "support/system/posix/posix_system.hpp"
 #include "support/system/posix/stream_prompt.hpp"
 

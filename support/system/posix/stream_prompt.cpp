@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "support/system/system_services.hpp"
+#include "conkit/system/system_services.hpp"
 
 namespace conkit::system {
 namespace {

@@ -2,7 +2,7 @@
 // services and the support library onto a memory console and reads the
 // cells back, so it needs no terminal; the exit status says whether the
 // text landed where it was placed.
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 #include <console/host/memory/memory_host.hpp>
 
 int main() {

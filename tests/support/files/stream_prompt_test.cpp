@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "support/files/message_boxes.hpp"
+#include "conkit/files/message_boxes.hpp"
 
 namespace conkit::system {
 namespace {

@@ -1,4 +1,4 @@
-#include "support/numbers/number_output.hpp"
+#include "conkit/numbers.hpp"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "console/output.hpp"
+#include "conkit/output.hpp"
 #include "tests/testing/memory_console.hpp"
 
 namespace conkit {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "support/input/number_parsing.hpp"
+#include "conkit/input/number_parsing.hpp"
 
 namespace conkit {
 

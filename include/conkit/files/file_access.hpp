@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "support/system/system_services.hpp"
+#include "conkit/system/system_services.hpp"
 
 namespace conkit {
 
