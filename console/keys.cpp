@@ -95,9 +95,7 @@ void DiscardPendingInput() {
 }
 
 PolledKey PollKey() {
-    if (consoleReady == 0) {
-        ConsoleInit();
-    }
+    EnsureConsoleReady();
     host::ConsoleHost& console = host::CurrentHost();
     std::uint32_t savedMode = 0;
     console.GetConsoleMode(inputHandle, &savedMode);

@@ -278,9 +278,7 @@ std::int32_t ShowConsoleMessageBox(const char* text, const char* caption, std::u
     if (buttons != system::kMbOk && buttons != system::kMbYesNo) {
         return 0;
     }
-    if (consoleReady == 0) {
-        ConsoleInit();
-    }
+    EnsureConsoleReady();
     host::ScreenBufferInfo before{};
     if (!host::CurrentHost().GetConsoleScreenBufferInfo(outputHandle, &before) ||
         before.size.column == 0 || before.size.row == 0) {

@@ -33,9 +33,7 @@ std::uint32_t ReadLineInput(char* buffer, std::uint32_t capacity) {
     if (capacity == 0) {
         return 0;
     }
-    if (consoleReady == 0) {
-        ConsoleInit();
-    }
+    EnsureConsoleReady();
     host::ConsoleHost& console = host::CurrentHost();
     std::uint32_t delivered = 0;
     console.ReadConsoleA(inputHandle, buffer, capacity, &delivered);

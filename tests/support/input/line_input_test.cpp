@@ -8,6 +8,7 @@
 #include <string>
 
 #include "conkit/input/number_input.hpp"
+#include "console/console_state.hpp"
 #include "console/host/memory/memory_host.hpp"
 #include "tests/testing/memory_console.hpp"
 
