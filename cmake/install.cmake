@@ -17,7 +17,6 @@ if(NOT CONKIT_INSTALL)
     return()
 endif()
 
-set(CONKIT_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/conkit)
 set(CONKIT_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/conkit)
 
 conkit_public_headers(conkit_headers)
@@ -31,7 +30,7 @@ install(TARGETS conkit_console conkit_support
         EXPORT conkitTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
-        INCLUDES DESTINATION ${CONKIT_INSTALL_INCLUDEDIR})
+        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 # conkit_warnings rides along only because the static libraries name it as a
 # link-only dependency; exported, it is empty and gives a consumer nothing.
 install(TARGETS conkit_warnings EXPORT conkitTargets)
@@ -54,15 +53,20 @@ install(FILES ${PROJECT_BINARY_DIR}/conkitConfig.cmake
 
 # The pkg-config file finds its prefix from its own place, so the installed
 # tree can be moved or installed with cmake --install --prefix. It asks of a
-# program what the targets ask: their compile and link options (the dumps'
-# frame pointers, a sanitized build's run-time libraries) and the system
-# libraries they link.
+# program what the targets ask: their compile definitions and options (a
+# shared build's import marks, the dumps' frame pointers), their link options
+# (a sanitized build's run-time libraries) and the system libraries they link.
 file(RELATIVE_PATH CONKIT_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
 string(REGEX REPLACE "/$" "" CONKIT_PC_TO_PREFIX "${CONKIT_PC_TO_PREFIX}")
 set(pc_cflags "")
 set(pc_libs "")
 foreach(target conkit_support conkit_console)
     get_target_property(options ${target} INTERFACE_COMPILE_OPTIONS)
+    get_target_property(definitions ${target} INTERFACE_COMPILE_DEFINITIONS)
+    if(definitions)
+        list(TRANSFORM definitions PREPEND -D)
+        list(APPEND pc_cflags ${definitions})
+    endif()
     get_target_property(link_options ${target} INTERFACE_LINK_OPTIONS)
     get_target_property(libraries ${target} INTERFACE_LINK_LIBRARIES)
     list(APPEND pc_cflags ${options})

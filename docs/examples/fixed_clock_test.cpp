@@ -1,5 +1,4 @@
 #include <conkit/conkit.hpp>
-#include <conkit/system/system_services.hpp>
 
 // The system services seam: a test puts its own clock in place of the
 // system's and checks what a program makes of it.

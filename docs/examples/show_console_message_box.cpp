@@ -1,5 +1,4 @@
 #include <conkit/conkit.hpp>
-#include <conkit/files/console_message_box.hpp>
 
 int main() {
     // The box drawn on the console itself, whatever the platform offers;

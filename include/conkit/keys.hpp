@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "conkit/export.hpp"
+
 namespace conkit {
 
 inline constexpr std::uint32_t kKeyEscape = 0x011B;
@@ -25,22 +27,23 @@ struct TranslatedKey {
 // Takes the oldest key press from the console's queue and throws away
 // everything queued after it. Never blocks; when available is false the
 // other fields carry no meaning.
-PolledKey PollKey();
+CONKIT_CONSOLE_API PolledKey PollKey();
 
 // Polls every 10 ms until a key comes; returns its key code.
-std::uint32_t WaitKey();
+CONKIT_CONSOLE_API std::uint32_t WaitKey();
 
 // Adjusts the scan code and character of special keys and of F1-F10, the
 // digits and Tab held with Ctrl, Alt or Shift.
-TranslatedKey TranslateExtendedKey(std::uint8_t scan, std::uint8_t character,
-                                   std::uint32_t virtualKey, std::uint32_t controlState);
+CONKIT_CONSOLE_API TranslatedKey TranslateExtendedKey(std::uint8_t scan, std::uint8_t character,
+                                                      std::uint32_t virtualKey,
+                                                      std::uint32_t controlState);
 
 // Throws away every queued input event.
-void DiscardPendingInput();
+CONKIT_CONSOLE_API void DiscardPendingInput();
 
 // Rows of (virtual-key code, plain scan code, with Ctrl, with Alt), ended by
 // a zero where the next virtual-key code would stand.
 inline constexpr std::uint32_t kExtendedKeyRows = 16;
-extern const std::uint8_t ExtendedKeyTable[kExtendedKeyRows * 4 + 1];
+extern CONKIT_CONSOLE_API const std::uint8_t ExtendedKeyTable[kExtendedKeyRows * 4 + 1];
 
 }  // namespace conkit

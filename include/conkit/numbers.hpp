@@ -8,27 +8,29 @@
 
 #include <cstdint>
 
+#include "conkit/export.hpp"
+
 namespace conkit {
 
 // Returns the upper-case digit character of value (0 to 15); a larger value
 // gives the digit of its low four bits.
-char HexDigit(std::uint8_t value);
+CONKIT_SUPPORT_API char HexDigit(std::uint8_t value);
 
 // Writes the two hexadecimal digits of value.
-void EmitHexByte(std::uint8_t value);
+CONKIT_SUPPORT_API void EmitHexByte(std::uint8_t value);
 
 // Writes value in decimal without leading zeros: 1 to 10 characters.
-void EmitDecimal(std::uint32_t value);
+CONKIT_SUPPORT_API void EmitDecimal(std::uint32_t value);
 
 // Writes value in decimal, always with its sign: "+0", "-2147483648".
-void EmitSigned(std::int32_t value);
+CONKIT_SUPPORT_API void EmitSigned(std::int32_t value);
 
 // Writes the low 8 (width 1), 16 (width 2) or all 32 bits (any other width)
 // of value as 2, 4 or 8 upper-case hexadecimal digits.
-void EmitHex(std::uint32_t value, std::int32_t width = 4);
+CONKIT_SUPPORT_API void EmitHex(std::uint32_t value, std::int32_t width = 4);
 
 // Writes the same bits as EmitHex in binary, most significant first, in
 // groups of four digits separated by one blank: 9, 19 or 39 characters.
-void EmitBinary(std::uint32_t value, std::int32_t width = 4);
+CONKIT_SUPPORT_API void EmitBinary(std::uint32_t value, std::int32_t width = 4);
 
 }  // namespace conkit

@@ -4,15 +4,17 @@
 
 #include <cstdint>
 
+#include "conkit/export.hpp"
+
 namespace conkit {
 
 // Writes CR LF at the cursor.
-void NewLine();
+CONKIT_SUPPORT_API void NewLine();
 
 // Blanks every row of the screen buffer (up to 512 cells of each) with the
 // current attribute, then puts the cursor at column 0, row 0. Does nothing
 // when the output is not a console.
-void ClearConsole();
+CONKIT_SUPPORT_API void ClearConsole();
 
 struct ScreenSize {
     std::uint8_t columns;
@@ -21,13 +23,13 @@ struct ScreenSize {
 
 // The screen buffer's size, the low 8 bits of each dimension; zeros when
 // the output is not a console.
-ScreenSize QueryScreenSize();
+CONKIT_SUPPORT_API ScreenSize QueryScreenSize();
 
 // The console's current attribute, all 16 bits; zero when the output is not
 // a console.
-std::uint32_t QueryTextAttribute();
+CONKIT_SUPPORT_API std::uint32_t QueryTextAttribute();
 
 // Writes "Press any key to continue..." and waits for one key press.
-void PromptAnyKey();
+CONKIT_SUPPORT_API void PromptAnyKey();
 
 }  // namespace conkit

@@ -3,7 +3,6 @@
 #include "conkit/files/console_message_box.hpp"
 #include "conkit/host/console_host.hpp"
 #include "conkit/output.hpp"
-#include "console/console_state.hpp"
 #include "console/host/memory/memory_host.hpp"
 #include "svg_picture.hpp"
 
@@ -12,7 +11,7 @@ namespace conkit::pictures {
 std::string DrawQuestionBox() {
     host::MemoryHost console(80, 25);
     host::InstallHost(console);
-    consoleReady = 0;
+    host::ResetConsoleState();
     // No key ever comes: once the box has waited this long the memory
     // console gives up, and the box is still on the screen.
     console.SetIdleLimitMs(100);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "conkit/export.hpp"
 #include "conkit/system/system_services.hpp"
 
 namespace conkit {
@@ -16,13 +17,13 @@ struct FileTime {
 };
 
 // The last reading of the clock, by whichever clock routine read it last.
-extern system::SystemTime clockSnapshot;
+extern CONKIT_SUPPORT_API system::SystemTime clockSnapshot;
 
 // Fills destination with the local wall-clock time as a file time (no zone
 // conversion); with 0 when the clock gives no valid date.
-void QueryLocalFileTime(FileTime* destination);
+CONKIT_SUPPORT_API void QueryLocalFileTime(FileTime* destination);
 
 // Returns the milliseconds since local midnight, 0 to 86399999.
-std::uint32_t QueryMillisecondsOfDay();
+CONKIT_SUPPORT_API std::uint32_t QueryMillisecondsOfDay();
 
 }  // namespace conkit

@@ -8,11 +8,13 @@
 
 #include <cstdint>
 
+#include "conkit/export.hpp"
+
 namespace conkit {
 
 // The name DumpCallerFrame passes on: the byte 0x01 and the terminator. A
 // name starting with 0x01 means "the frame one step further up".
-extern const char unnamedFrameMarker[2];
+extern CONKIT_SUPPORT_API const char unnamedFrameMarker[2];
 
 // Writes a heading ("Stack Frame for " and the name, or "Stack Frame "
 // alone for an empty name or the marker) and the caller's frame as its
@@ -23,12 +25,12 @@ extern const char unnamedFrameMarker[2];
 // frame that is not where the counts say, or that the counts would take
 // past the thread's stack, gets "The stack frame is invalid" and no slot
 // is read. No result.
-void DumpNamedCallerFrame(std::uint32_t paramCount, std::uint32_t localCount,
-                          std::uint32_t savedRegCount, const char* name);
+CONKIT_SUPPORT_API void DumpNamedCallerFrame(std::uint32_t paramCount, std::uint32_t localCount,
+                                             std::uint32_t savedRegCount, const char* name);
 
 // DumpNamedCallerFrame with no name, for the procedure that calls this.
 // No result.
-void DumpCallerFrame(std::uint32_t paramCount, std::uint32_t localCount,
-                     std::uint32_t savedRegCount);
+CONKIT_SUPPORT_API void DumpCallerFrame(std::uint32_t paramCount, std::uint32_t localCount,
+                                        std::uint32_t savedRegCount);
 
 }  // namespace conkit

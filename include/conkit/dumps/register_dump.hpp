@@ -3,11 +3,13 @@
 // the flags register and six single status flags.
 #pragma once
 
+#include "conkit/export.hpp"
+
 namespace conkit {
 
 // Writes the registers and flags of the code that calls it, which finds
 // every register and flag as it was before the call. x86-64 and i386, on
 // Linux and Windows. No result, no failure.
-void DumpRegisterSet();
+CONKIT_SUPPORT_API void DumpRegisterSet();
 
 }  // namespace conkit

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+#include "conkit/export.hpp"
+
 namespace conkit {
 
 // Shows the box centred in the screen buffer (clipped when the buffer is
@@ -15,6 +17,7 @@ namespace conkit {
 // (or 0x04) for Yes and No. Returns the button pressed (1 for OK, 6 for Yes,
 // 7 for No), or 0 when the output is not a console or the style asks for
 // other buttons.
-std::int32_t ShowConsoleMessageBox(const char* text, const char* caption, std::uint32_t style);
+CONKIT_SUPPORT_API std::int32_t ShowConsoleMessageBox(const char* text, const char* caption,
+                                                      std::uint32_t style);
 
 }  // namespace conkit

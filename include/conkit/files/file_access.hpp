@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "conkit/export.hpp"
 #include "conkit/system/system_services.hpp"
 
 namespace conkit {
@@ -25,24 +26,25 @@ struct FileReadResult {
 // Opens an existing file for reading. Returns its handle, or
 // INVALID_HANDLE_VALUE when the file is missing, already open or not
 // readable; the reason is left as the last system error.
-FileHandle OpenFileForReading(const char* name);
+CONKIT_SUPPORT_API FileHandle OpenFileForReading(const char* name);
 
 // Creates the file, or empties an existing one, and opens it for writing.
 // Returns its handle, or INVALID_HANDLE_VALUE on failure (the reason is left
 // as the last system error); a file that is already open is not emptied.
-FileHandle OpenFileForWriting(const char* name);
+CONKIT_SUPPORT_API FileHandle OpenFileForWriting(const char* name);
 
 // Reads up to count bytes into buffer. Returns {bytes read, true}, or
 // {last-error code, false} on failure.
-FileReadResult ReadFileBytes(FileHandle file, void* buffer, std::uint32_t count);
+CONKIT_SUPPORT_API FileReadResult ReadFileBytes(FileHandle file, void* buffer, std::uint32_t count);
 
 // Writes count bytes from buffer. Returns the number of bytes that reached
 // the file: count on success, less (0 for a write that did nothing) when an
 // error stopped it.
-std::uint32_t WriteFileBytes(FileHandle file, const void* buffer, std::uint32_t count);
+CONKIT_SUPPORT_API std::uint32_t WriteFileBytes(FileHandle file, const void* buffer,
+                                                std::uint32_t count);
 
 // Closes the handle. Returns true on success, false on failure (an invalid
 // or already closed handle).
-bool ReleaseFileHandle(FileHandle file);
+CONKIT_SUPPORT_API bool ReleaseFileHandle(FileHandle file);
 
 }  // namespace conkit

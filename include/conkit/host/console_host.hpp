@@ -9,6 +9,7 @@
 
 #include <cstdint>
 
+#include "conkit/export.hpp"
 #include "conkit/host/console_types.hpp"
 
 namespace conkit::host {
@@ -81,15 +82,20 @@ class ConsoleHost {
 
 // The host in use. The platform's own host is chosen on first use unless a
 // host was installed before.
-ConsoleHost& CurrentHost();
+CONKIT_CONSOLE_API ConsoleHost& CurrentHost();
 
 // Makes host the one in use from now on; the caller keeps it alive.
-void InstallHost(ConsoleHost& host);
+CONKIT_CONSOLE_API void InstallHost(ConsoleHost& host);
+
+// Makes the console routines fetch the standard handles again on their next
+// call, as at the start of a process: after InstallHost, so that they take
+// the new host's handles rather than the old one's.
+CONKIT_CONSOLE_API void ResetConsoleState();
 
 // The platform's own host: the terminal on POSIX, the console on Windows.
-ConsoleHost& PlatformHost();
+CONKIT_CONSOLE_API ConsoleHost& PlatformHost();
 
 // Ends the process through the host in use.
-[[noreturn]] void ExitProcess(std::uint32_t status);
+[[noreturn]] CONKIT_CONSOLE_API void ExitProcess(std::uint32_t status);
 
 }  // namespace conkit::host

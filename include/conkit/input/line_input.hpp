@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "conkit/export.hpp"
+
 namespace conkit {
 
 // Reads one line into buffer (capacity bytes, at least 1) and stores it
@@ -12,6 +14,6 @@ namespace conkit {
 // thrown away, so the next read starts with the next line. Returns the
 // number of characters stored; 0 with the buffer untouched when the console
 // delivered nothing (a failed read, or the end of the input).
-std::uint32_t ReadLineInput(char* buffer, std::uint32_t capacity);
+CONKIT_SUPPORT_API std::uint32_t ReadLineInput(char* buffer, std::uint32_t capacity);
 
 }  // namespace conkit

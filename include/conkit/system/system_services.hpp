@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "conkit/export.hpp"
+
 namespace conkit::system {
 
 // An opaque file handle; kInvalidFileHandle (all bits set) marks a failed open.
@@ -78,12 +80,12 @@ class SystemServices {
 };
 
 // The services in use: the platform's own unless others were installed.
-SystemServices& CurrentSystem();
+CONKIT_SUPPORT_API SystemServices& CurrentSystem();
 
 // Makes services the ones in use; the caller keeps them alive.
-void InstallSystem(SystemServices& services);
+CONKIT_SUPPORT_API void InstallSystem(SystemServices& services);
 
 // The platform's own services.
-SystemServices& PlatformSystem();
+CONKIT_SUPPORT_API SystemServices& PlatformSystem();
 
 }  // namespace conkit::system

@@ -2,12 +2,14 @@
 // line.
 #pragma once
 
+#include "conkit/export.hpp"
+
 namespace conkit {
 
 // Copies the command tail, with its terminator, into target and returns
 // true; the tail is taken as it stands, blanks included. Returns false,
 // leaving an empty text in target, when there is no tail or it is empty.
 // target must hold the tail and its terminator.
-bool CopyCommandTail(char* target);
+CONKIT_SUPPORT_API bool CopyCommandTail(char* target);
 
 }  // namespace conkit

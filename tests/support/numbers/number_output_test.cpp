@@ -194,7 +194,7 @@ TEST_F(NumberOutputTest, EveryWriterFetchesTheHandlesBeforeItWrites) {
         [] { EmitHex(1); },     [] { EmitBinary(1); },
     };
     for (const auto writer : writers) {
-        consoleReady = 0;
+        host::ResetConsoleState();
         console().ClearTrace();
         writer();
         const auto& log = console().Log();

@@ -151,7 +151,7 @@ TEST_F(AttributeTest, QueryReturnsAllSixteenBits) {
 TEST_F(AttributeTest, QueriesFetchTheHandlesFirst) {
     QueryTextAttribute();
     EXPECT_EQ(console().Log().front().operation, Operation::getStdHandle);
-    consoleReady = 0;
+    host::ResetConsoleState();
     console().ClearTrace();
     QueryScreenSize();
     EXPECT_EQ(console().Log().front().operation, Operation::getStdHandle);
