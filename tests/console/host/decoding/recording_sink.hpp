@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "console/host/terminal/key_decoder.hpp"
+#include "console/host/decoding/key_decoder.hpp"
 
 namespace conkit::host::terminal::testing {
 

@@ -9,14 +9,14 @@
 //               dropped
 // A control sequence longer than kLongestSequence is skipped to its final
 // byte; a control byte inside a sequence ends it and is read afresh.
-#include "console/host/terminal/key_decoder.hpp"
+#include "console/host/decoding/key_decoder.hpp"
 
 #include <algorithm>
 
-#include "console/host/terminal/control_sequence.hpp"
-#include "console/host/terminal/sequence_reports.hpp"
-#include "console/host/terminal/us_keyboard.hpp"
-#include "console/host/terminal/utf8_reader.hpp"
+#include "console/host/decoding/control_sequence.hpp"
+#include "console/host/decoding/sequence_reports.hpp"
+#include "console/host/decoding/us_keyboard.hpp"
+#include "console/host/decoding/utf8_reader.hpp"
 
 namespace conkit::host::terminal {
 namespace {

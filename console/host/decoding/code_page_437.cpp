@@ -1,4 +1,4 @@
-#include "console/host/terminal/code_page_437.hpp"
+#include "console/host/decoding/code_page_437.hpp"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "console/host/terminal/us_keyboard.hpp"
+#include "console/host/decoding/us_keyboard.hpp"
 
 #include <string_view>
 
-#include "console/host/terminal/code_page_437.hpp"
+#include "console/host/decoding/code_page_437.hpp"
 
 namespace conkit::host::terminal {
 namespace {

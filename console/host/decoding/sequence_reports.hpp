@@ -12,8 +12,8 @@
 
 #include <cstdint>
 
-#include "console/host/terminal/control_sequence.hpp"
-#include "console/host/terminal/key_decoder.hpp"
+#include "console/host/decoding/control_sequence.hpp"
+#include "console/host/decoding/key_decoder.hpp"
 
 namespace conkit::host::terminal {
 

@@ -1,12 +1,12 @@
-#include "console/host/terminal/sequence_reports.hpp"
+#include "console/host/decoding/sequence_reports.hpp"
 
 #include <optional>
 
-#include "console/host/terminal/kitty_keys.hpp"
-#include "console/host/terminal/legacy_keys.hpp"
-#include "console/host/terminal/modifier_parameter.hpp"
-#include "console/host/terminal/us_keyboard.hpp"
-#include "console/host/terminal/win32_input.hpp"
+#include "console/host/decoding/kitty_keys.hpp"
+#include "console/host/decoding/legacy_keys.hpp"
+#include "console/host/decoding/modifier_parameter.hpp"
+#include "console/host/decoding/us_keyboard.hpp"
+#include "console/host/decoding/win32_input_mode.hpp"
 
 namespace conkit::host::terminal {
 namespace {

@@ -1,4 +1,4 @@
-#include "console/host/terminal/key_decoder.hpp"
+#include "console/host/decoding/key_decoder.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/console/host/terminal/recording_sink.hpp"
+#include "tests/console/host/decoding/recording_sink.hpp"
 
 namespace conkit::host {
 

@@ -13,7 +13,7 @@
 
 #include <cstdint>
 
-#include "console/host/terminal/us_keyboard.hpp"
+#include "console/host/decoding/us_keyboard.hpp"
 
 namespace conkit::host::terminal {
 

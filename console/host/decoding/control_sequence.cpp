@@ -1,4 +1,4 @@
-#include "console/host/terminal/control_sequence.hpp"
+#include "console/host/decoding/control_sequence.hpp"
 
 #include <algorithm>
 

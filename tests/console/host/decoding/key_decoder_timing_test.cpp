@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "console/host/terminal/key_decoder.hpp"
-#include "tests/console/host/terminal/recording_sink.hpp"
+#include "console/host/decoding/key_decoder.hpp"
+#include "tests/console/host/decoding/recording_sink.hpp"
 
 namespace conkit::host::terminal {
 namespace {

@@ -1,6 +1,6 @@
-#include "console/host/terminal/modifier_parameter.hpp"
+#include "console/host/decoding/modifier_parameter.hpp"
 
-#include "console/host/terminal/us_keyboard.hpp"
+#include "console/host/decoding/us_keyboard.hpp"
 
 namespace conkit::host::terminal {
 

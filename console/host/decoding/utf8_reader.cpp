@@ -1,4 +1,4 @@
-#include "console/host/terminal/utf8_reader.hpp"
+#include "console/host/decoding/utf8_reader.hpp"
 
 namespace conkit::host::terminal {
 namespace {

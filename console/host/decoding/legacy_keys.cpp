@@ -1,4 +1,4 @@
-#include "console/host/terminal/legacy_keys.hpp"
+#include "console/host/decoding/legacy_keys.hpp"
 
 namespace conkit::host::terminal {
 

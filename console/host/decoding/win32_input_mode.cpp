@@ -1,6 +1,6 @@
-#include "console/host/terminal/win32_input.hpp"
+#include "console/host/decoding/win32_input_mode.hpp"
 
-#include "console/host/terminal/code_page_437.hpp"
+#include "console/host/decoding/code_page_437.hpp"
 
 namespace conkit::host::terminal {
 

@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "conkit/host/console_types.hpp"
-#include "console/host/terminal/control_sequence.hpp"
+#include "console/host/decoding/control_sequence.hpp"
 
 namespace conkit::host::terminal {
 

@@ -1,10 +1,10 @@
-#include "console/host/terminal/kitty_keys.hpp"
+#include "console/host/decoding/kitty_keys.hpp"
 
 #include <iterator>
 
-#include "console/host/terminal/code_page_437.hpp"
-#include "console/host/terminal/modifier_parameter.hpp"
-#include "console/host/terminal/us_keyboard.hpp"
+#include "console/host/decoding/code_page_437.hpp"
+#include "console/host/decoding/modifier_parameter.hpp"
+#include "console/host/decoding/us_keyboard.hpp"
 
 namespace conkit::host::terminal {
 namespace {

@@ -1,4 +1,4 @@
-#include "console/host/terminal/code_page_437.hpp"
+#include "console/host/decoding/code_page_437.hpp"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "console/host/terminal/utf8_reader.hpp"
+#include "console/host/decoding/utf8_reader.hpp"
 
 namespace conkit::host::terminal {
 namespace {
