@@ -7,6 +7,7 @@
 #include "conkit/output.hpp"
 #include "conkit/system/system_services.hpp"
 #include "console/console_state.hpp"
+#include "support/text/blanks.hpp"
 
 namespace conkit {
 namespace {
@@ -71,10 +72,6 @@ std::uint16_t rowAttributes[kMaxBoxColumns];
 
 host::Coord CellAt(unsigned column, unsigned row) {
     return {static_cast<std::uint16_t>(column), static_cast<std::uint16_t>(row)};
-}
-
-bool IsBlank(char ch) {
-    return ch == ' ' || ch == '\t';
 }
 
 bool IsBreak(char ch) {
