@@ -35,14 +35,11 @@ inline constexpr std::uint32_t kRightCtrlPressed = 0x0004;
 inline constexpr std::uint32_t kLeftCtrlPressed = 0x0008;
 inline constexpr std::uint32_t kShiftPressed = 0x0010;
 inline constexpr std::uint32_t kNumLockOn = 0x0020;
-inline constexpr std::uint32_t kScrollLockOn = 0x0040;
 inline constexpr std::uint32_t kCapsLockOn = 0x0080;
 inline constexpr std::uint32_t kEnhancedKey = 0x0100;
 
 // Input record event types; only key events carry a payload here.
 inline constexpr std::uint16_t kKeyEvent = 0x0001;
-inline constexpr std::uint16_t kMouseEvent = 0x0002;
-inline constexpr std::uint16_t kWindowBufferSizeEvent = 0x0004;
 inline constexpr std::uint16_t kFocusEvent = 0x0010;
 
 struct KeyEventRecord {
