@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "console/host/installed_host.hpp"
 #include "console/host/memory/memory_host.hpp"
@@ -40,6 +42,18 @@ class MemoryConsoleTest : public ::testing::Test {
     }
 
     host::MemoryHost& console() { return *console_; }
+
+    // The texts of the console writes since the trace was last cleared, in
+    // order.
+    std::vector<std::string> Writes() const {
+        std::vector<std::string> texts;
+        for (const host::LogEntry& entry : console_->Log()) {
+            if (entry.operation == host::Operation::writeConsole) {
+                texts.push_back(entry.text);
+            }
+        }
+        return texts;
+    }
 
   private:
     std::unique_ptr<host::MemoryHost> console_;

@@ -26,13 +26,7 @@ class NumberOutputTest : public testing::MemoryConsoleTest {
     std::vector<std::string> WritesOf(Action action) {
         console().ClearTrace();
         action();
-        std::vector<std::string> texts;
-        for (const host::LogEntry& entry : console().Log()) {
-            if (entry.operation == Operation::writeConsole) {
-                texts.push_back(entry.text);
-            }
-        }
-        return texts;
+        return Writes();
     }
 
     // The text of the one console write that action made.
