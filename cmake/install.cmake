@@ -1,5 +1,7 @@
 # Installation: the public headers under include/conkit (so a program writes
-# #include <conkit/conkit.hpp>), the two libraries, a CMake package that gives
+# #include <conkit/conkit.hpp>; the include root is <prefix>/include), the two
+# libraries (static, or shared with BUILD_SHARED_LIBS; a Windows DLL goes
+# beside the programs), a CMake package that gives
 # find_package(conkit) the targets conkit::console and conkit::support, a
 # pkg-config file, and the game.
 include(GNUInstallDirs)
@@ -30,6 +32,7 @@ install(TARGETS conkit_console conkit_support
         EXPORT conkitTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT development
         INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 # conkit_warnings rides along only because the static libraries name it as a
 # link-only dependency; exported, it is empty and gives a consumer nothing.
