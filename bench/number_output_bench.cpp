@@ -15,8 +15,8 @@
 #include <cstdlib>
 #include <random>
 
-#include "console/host/console_host.hpp"
-#include "support/numbers/number_output.hpp"
+#include "conkit/host/console_host.hpp"
+#include "conkit/numbers.hpp"
 
 namespace {
 

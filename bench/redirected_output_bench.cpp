@@ -13,10 +13,10 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "console/host/console_host.hpp"
+#include "conkit/host/console_host.hpp"
 #include "console/host/terminal/terminal_host.hpp"
-#include "support/numbers/number_output.hpp"
-#include "support/screen/screen_utilities.hpp"
+#include "conkit/numbers.hpp"
+#include "conkit/screen.hpp"
 
 namespace {
 

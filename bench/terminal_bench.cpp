@@ -14,7 +14,6 @@
 #include "bench/idle_cpu.hpp"
 #include "bench/ncurses_peer.hpp"
 #include "bench/socket_capture.hpp"
-#include "console/console_state.hpp"
 #include "console/host/memory/memory_host.hpp"
 #include "console/host/terminal/terminal_host.hpp"
 #include "game/game.hpp"
@@ -40,7 +39,7 @@ constexpr int kAllocationKeys = 40;
 
 void StartFresh(host::ConsoleHost& console) {
     host::InstallHost(console);
-    consoleReady = 0;
+    host::ResetConsoleState();
     game::gameState = game::GameState{};
     game::StartGame();
     game::HandleKey(kKeyB);

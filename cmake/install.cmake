@@ -1,5 +1,7 @@
 # Installation: the public headers under include/conkit (so a program writes
-# #include <conkit.hpp>), the two libraries, a CMake package that gives
+# #include <conkit/conkit.hpp>; the include root is <prefix>/include), the two
+# libraries (static, or shared with BUILD_SHARED_LIBS; a Windows DLL goes
+# beside the programs), a CMake package that gives
 # find_package(conkit) the targets conkit::console and conkit::support, a
 # pkg-config file, and the game.
 include(GNUInstallDirs)
@@ -17,21 +19,21 @@ if(NOT CONKIT_INSTALL)
     return()
 endif()
 
-set(CONKIT_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/conkit)
 set(CONKIT_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/conkit)
 
 conkit_public_headers(conkit_headers)
 foreach(header IN LISTS conkit_headers)
     get_filename_component(folder ${header} DIRECTORY)
-    install(FILES ${PROJECT_SOURCE_DIR}/${header}
-            DESTINATION ${CONKIT_INSTALL_INCLUDEDIR}/${folder} COMPONENT development)
+    install(FILES ${PROJECT_SOURCE_DIR}/include/${header}
+            DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${folder} COMPONENT development)
 endforeach()
 
 install(TARGETS conkit_console conkit_support
         EXPORT conkitTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
-        INCLUDES DESTINATION ${CONKIT_INSTALL_INCLUDEDIR})
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT development
+        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 # conkit_warnings rides along only because the static libraries name it as a
 # link-only dependency; exported, it is empty and gives a consumer nothing.
 install(TARGETS conkit_warnings EXPORT conkitTargets)
@@ -54,15 +56,20 @@ install(FILES ${PROJECT_BINARY_DIR}/conkitConfig.cmake
 
 # The pkg-config file finds its prefix from its own place, so the installed
 # tree can be moved or installed with cmake --install --prefix. It asks of a
-# program what the targets ask: their compile and link options (the dumps'
-# frame pointers, a sanitized build's run-time libraries) and the system
-# libraries they link.
+# program what the targets ask: their compile definitions and options (a
+# shared build's import marks, the dumps' frame pointers), their link options
+# (a sanitized build's run-time libraries) and the system libraries they link.
 file(RELATIVE_PATH CONKIT_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
 string(REGEX REPLACE "/$" "" CONKIT_PC_TO_PREFIX "${CONKIT_PC_TO_PREFIX}")
 set(pc_cflags "")
 set(pc_libs "")
 foreach(target conkit_support conkit_console)
     get_target_property(options ${target} INTERFACE_COMPILE_OPTIONS)
+    get_target_property(definitions ${target} INTERFACE_COMPILE_DEFINITIONS)
+    if(definitions)
+        list(TRANSFORM definitions PREPEND -D)
+        list(APPEND pc_cflags ${definitions})
+    endif()
     get_target_property(link_options ${target} INTERFACE_LINK_OPTIONS)
     get_target_property(libraries ${target} INTERFACE_LINK_LIBRARIES)
     list(APPEND pc_cflags ${options})

@@ -1,8 +1,8 @@
-#include "console/keys.hpp"
+#include "conkit/keys.hpp"
 
+#include "conkit/host/console_host.hpp"
+#include "conkit/output.hpp"
 #include "console/console_state.hpp"
-#include "console/host/console_host.hpp"
-#include "console/output.hpp"
 
 namespace conkit {
 
@@ -95,9 +95,7 @@ void DiscardPendingInput() {
 }
 
 PolledKey PollKey() {
-    if (consoleReady == 0) {
-        ConsoleInit();
-    }
+    EnsureConsoleReady();
     host::ConsoleHost& console = host::CurrentHost();
     std::uint32_t savedMode = 0;
     console.GetConsoleMode(inputHandle, &savedMode);

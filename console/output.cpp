@@ -1,7 +1,7 @@
-#include "console/output.hpp"
+#include "conkit/output.hpp"
 
+#include "conkit/host/console_host.hpp"
 #include "console/console_state.hpp"
-#include "console/host/console_host.hpp"
 
 namespace conkit {
 
@@ -9,15 +9,18 @@ std::uint8_t consoleReady = 0;
 host::Handle inputHandle = host::kInvalidHandle;
 host::Handle outputHandle = host::kInvalidHandle;
 char scratchText[kScratchTextSize] = {};
-std::uint32_t charactersWritten = 0;
 
-namespace {
-void EnsureConsole() {
+void EnsureConsoleReady() {
     if (consoleReady == 0) {
         ConsoleInit();
     }
 }
-}  // namespace
+
+namespace host {
+void ResetConsoleState() {
+    consoleReady = 0;
+}
+}  // namespace host
 
 void ConsoleInit() {
     host::ConsoleHost& console = host::CurrentHost();
@@ -27,25 +30,27 @@ void ConsoleInit() {
 }
 
 void SetCursorAt(std::uint8_t column, std::uint8_t row) {
-    EnsureConsole();
+    EnsureConsoleReady();
     host::CurrentHost().SetConsoleCursorPosition(outputHandle, {column, row});
 }
 
 void ApplyTextAttribute(std::uint32_t attribute) {
-    EnsureConsole();
+    EnsureConsoleReady();
     host::CurrentHost().SetConsoleTextAttribute(outputHandle,
                                                 static_cast<std::uint16_t>(attribute & 0xFFFFU));
 }
 
 void EmitChar(std::uint8_t ch) {
-    EnsureConsole();
+    EnsureConsoleReady();
     scratchText[0] = static_cast<char>(ch);
-    host::CurrentHost().WriteConsoleA(outputHandle, scratchText, 1, &charactersWritten);
+    std::uint32_t written = 0;
+    host::CurrentHost().WriteConsoleA(outputHandle, scratchText, 1, &written);
 }
 
 void EmitText(const char* text) {
-    EnsureConsole();
-    host::CurrentHost().WriteConsoleA(outputHandle, text, TextLength(text), &charactersWritten);
+    EnsureConsoleReady();
+    std::uint32_t written = 0;
+    host::CurrentHost().WriteConsoleA(outputHandle, text, TextLength(text), &written);
 }
 
 std::uint32_t TextLength(const char* text) {

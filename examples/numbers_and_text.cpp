@@ -4,7 +4,7 @@
 #include <compare>
 #include <cstdint>
 
-#include "conkit.hpp"
+#include <conkit/conkit.hpp>
 
 namespace {
 

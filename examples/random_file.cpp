@@ -2,7 +2,7 @@
 // many milliseconds that took, and asks whether to do it again.
 #include <cstdint>
 
-#include "conkit.hpp"
+#include <conkit/conkit.hpp>
 
 namespace {
 

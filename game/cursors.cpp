@@ -1,6 +1,6 @@
 // The frame cursor draws the frame; the pen carries the shape. Arithmetic on
 // both wraps modulo 256, as their 8-bit fields do.
-#include "console/output.hpp"
+#include "conkit/output.hpp"
 #include "game/game.hpp"
 #include "game/game_state.hpp"
 

@@ -1,4 +1,4 @@
-#include "console/output.hpp"
+#include "conkit/output.hpp"
 #include "game/game.hpp"
 #include "game/game_state.hpp"
 

@@ -1,6 +1,6 @@
-#include "console/host/console_host.hpp"
-#include "console/keys.hpp"
-#include "console/output.hpp"
+#include "conkit/host/console_host.hpp"
+#include "conkit/keys.hpp"
+#include "conkit/output.hpp"
 #include "game/game.hpp"
 #include "game/game_state.hpp"
 

@@ -3,7 +3,7 @@
 // shape's colour and black at fixed cell counts.
 #include <array>
 
-#include "console/output.hpp"
+#include "conkit/output.hpp"
 #include "game/game.hpp"
 #include "game/game_state.hpp"
 

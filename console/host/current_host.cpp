@@ -1,6 +1,8 @@
-#include "console/host/console_host.hpp"
+#include "conkit/host/console_host.hpp"
 
 #include <cstdlib>
+
+#include "console/host/installed_host.hpp"
 
 namespace conkit::host {
 namespace {
@@ -16,6 +18,12 @@ ConsoleHost& CurrentHost() {
 
 void InstallHost(ConsoleHost& host) {
     installedHost = &host;
+}
+
+ConsoleHost* ExchangeHost(ConsoleHost* host) {
+    ConsoleHost* const previous = installedHost;
+    installedHost = host;
+    return previous;
 }
 
 void ExitProcess(std::uint32_t status) {

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "console/host/console_types.hpp"
+#include "conkit/host/console_types.hpp"
 
 namespace conkit::host {
 

@@ -18,7 +18,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "console/host/console_types.hpp"
+#include "conkit/host/console_types.hpp"
 #include "console/host/line_history.hpp"
 
 namespace conkit::host {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "console/host/console_types.hpp"
+#include "conkit/host/console_types.hpp"
 
 namespace conkit::host {
 

@@ -1,4 +1,4 @@
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 
 int main() {
     const std::int32_t answer = conkit::AskYesNo("Overwrite the file?");

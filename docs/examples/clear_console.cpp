@@ -1,4 +1,4 @@
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 
 int main() {
     conkit::EmitText("old text\r\nmore old text");

@@ -1,4 +1,4 @@
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 
 int main() {
     char tail[256];  // must hold the whole tail and its terminator

@@ -1,4 +1,4 @@
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 
 namespace {
 // Parameters beyond the sixth travel on the stack on x86-64: two of them

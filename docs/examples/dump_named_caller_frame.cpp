@@ -1,4 +1,4 @@
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 
 namespace {
 // No stack parameters, no locals, no saved registers: the frame is the

@@ -1,4 +1,4 @@
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 
 int main() {
     conkit::DumpRegisterSet();  // every register and flag is as it was after the call

@@ -1,5 +1,4 @@
-#include <conkit.hpp>
-#include <support/system/system_services.hpp>
+#include <conkit/conkit.hpp>
 
 // The system services seam: a test puts its own clock in place of the
 // system's and checks what a program makes of it.

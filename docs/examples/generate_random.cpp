@@ -1,4 +1,4 @@
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 
 int main() {
     // Unseeded, the sequence is the same on every run.

@@ -1,4 +1,4 @@
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 
 int main() {
     for (std::uint8_t value = 0; value < 16; ++value) {

@@ -1,4 +1,4 @@
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 
 int main() {
     const conkit::FileHandle file = conkit::OpenFileForWriting("greeting.txt");

@@ -1,4 +1,4 @@
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 
 int main() {
     const char* texts[] = {"+7", "-2147483648", "2147483648"};

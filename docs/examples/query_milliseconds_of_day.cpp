@@ -1,4 +1,4 @@
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 
 namespace {
 void EmitTwoDigits(std::uint32_t value) {

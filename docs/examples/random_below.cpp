@@ -1,4 +1,4 @@
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 
 int main() {
     conkit::EmitText("three dice:");  // unseeded, the same three on every run

@@ -1,4 +1,4 @@
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 
 int main() {
     if (conkit::OpenFileForReading("missing.txt") == conkit::INVALID_HANDLE_VALUE) {

@@ -1,4 +1,4 @@
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 
 int main() {
     conkit::SeedRandomFromClock();  // one of 1000 sequences, by the clock's millisecond

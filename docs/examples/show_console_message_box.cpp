@@ -1,5 +1,4 @@
-#include <conkit.hpp>
-#include <support/files/console_message_box.hpp>
+#include <conkit/conkit.hpp>
 
 int main() {
     // The box drawn on the console itself, whatever the platform offers;

@@ -1,4 +1,4 @@
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 
 int main() {
     // Left arrow (virtual key 0x25, scan 0x4B, no character) with left Ctrl

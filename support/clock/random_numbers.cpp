@@ -1,8 +1,8 @@
-#include "support/clock/random_numbers.hpp"
+#include "conkit/clock/random_numbers.hpp"
 
 #include <bit>
 
-#include "support/clock/clock_time.hpp"
+#include "conkit/clock/clock_time.hpp"
 
 namespace conkit {
 

@@ -1,6 +1,6 @@
 #include "support/dumps/address_hex.hpp"
 
-#include "support/numbers/number_output.hpp"
+#include "conkit/numbers.hpp"
 
 namespace conkit {
 

@@ -1,16 +1,16 @@
 // The writing half of the frame dump. The two entries are assembly (one
 // file per processor): only they see the frame-base register and the stack
 // pointer at their call, and they pass both here.
-#include "support/dumps/frame_dump.hpp"
+#include "conkit/dumps/frame_dump.hpp"
 
 #include <cstdint>
 
-#include "console/output.hpp"
+#include "conkit/numbers.hpp"
+#include "conkit/output.hpp"
+#include "conkit/screen.hpp"
 #include "support/dumps/address_hex.hpp"
 #include "support/dumps/assembly_target.hpp"
 #include "support/dumps/stack_bounds.hpp"
-#include "support/numbers/number_output.hpp"
-#include "support/screen/screen_utilities.hpp"
 
 namespace conkit {
 

@@ -1,10 +1,10 @@
-#include "support/dumps/last_error.hpp"
+#include "conkit/dumps/last_error.hpp"
 
 #include <cstdint>
 
-#include "console/output.hpp"
-#include "support/numbers/number_output.hpp"
-#include "support/system/system_services.hpp"
+#include "conkit/numbers.hpp"
+#include "conkit/output.hpp"
+#include "conkit/system/system_services.hpp"
 
 namespace conkit {
 

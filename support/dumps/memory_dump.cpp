@@ -1,9 +1,9 @@
-#include "support/dumps/memory_dump.hpp"
+#include "conkit/dumps/memory_dump.hpp"
 
-#include "console/output.hpp"
+#include "conkit/numbers.hpp"
+#include "conkit/output.hpp"
+#include "conkit/screen.hpp"
 #include "support/dumps/address_hex.hpp"
-#include "support/numbers/number_output.hpp"
-#include "support/screen/screen_utilities.hpp"
 
 namespace conkit {
 

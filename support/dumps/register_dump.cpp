@@ -1,10 +1,10 @@
 // The writing half of DumpRegisterSet; the capture half is assembly (one
 // file per processor) and calls conkit_WriteRegisterDump.
-#include "console/output.hpp"
+#include "conkit/output.hpp"
+#include "conkit/screen.hpp"
 #include "support/dumps/address_hex.hpp"
 #include "support/dumps/assembly_target.hpp"
 #include "support/dumps/register_snapshot.hpp"
-#include "support/screen/screen_utilities.hpp"
 
 namespace conkit {
 

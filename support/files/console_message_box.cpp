@@ -1,12 +1,13 @@
-#include "support/files/console_message_box.hpp"
+#include "conkit/files/console_message_box.hpp"
 
 #include <algorithm>
 
+#include "conkit/host/console_host.hpp"
+#include "conkit/keys.hpp"
+#include "conkit/output.hpp"
+#include "conkit/system/system_services.hpp"
 #include "console/console_state.hpp"
-#include "console/host/console_host.hpp"
-#include "console/keys.hpp"
-#include "console/output.hpp"
-#include "support/system/system_services.hpp"
+#include "support/text/blanks.hpp"
 
 namespace conkit {
 namespace {
@@ -71,10 +72,6 @@ std::uint16_t rowAttributes[kMaxBoxColumns];
 
 host::Coord CellAt(unsigned column, unsigned row) {
     return {static_cast<std::uint16_t>(column), static_cast<std::uint16_t>(row)};
-}
-
-bool IsBlank(char ch) {
-    return ch == ' ' || ch == '\t';
 }
 
 bool IsBreak(char ch) {
@@ -278,9 +275,7 @@ std::int32_t ShowConsoleMessageBox(const char* text, const char* caption, std::u
     if (buttons != system::kMbOk && buttons != system::kMbYesNo) {
         return 0;
     }
-    if (consoleReady == 0) {
-        ConsoleInit();
-    }
+    EnsureConsoleReady();
     host::ScreenBufferInfo before{};
     if (!host::CurrentHost().GetConsoleScreenBufferInfo(outputHandle, &before) ||
         before.size.column == 0 || before.size.row == 0) {

@@ -1,4 +1,4 @@
-#include "support/files/file_access.hpp"
+#include "conkit/files/file_access.hpp"
 
 namespace conkit {
 namespace {

@@ -1,6 +1,6 @@
-#include "support/files/message_boxes.hpp"
+#include "conkit/files/message_boxes.hpp"
 
-#include "support/system/system_services.hpp"
+#include "conkit/system/system_services.hpp"
 
 namespace conkit {
 namespace {

@@ -1,8 +1,8 @@
-#include "support/input/line_input.hpp"
+#include "conkit/input/line_input.hpp"
 
+#include "conkit/host/console_host.hpp"
+#include "conkit/output.hpp"
 #include "console/console_state.hpp"
-#include "console/host/console_host.hpp"
-#include "console/output.hpp"
 
 namespace conkit {
 namespace {
@@ -33,9 +33,7 @@ std::uint32_t ReadLineInput(char* buffer, std::uint32_t capacity) {
     if (capacity == 0) {
         return 0;
     }
-    if (consoleReady == 0) {
-        ConsoleInit();
-    }
+    EnsureConsoleReady();
     host::ConsoleHost& console = host::CurrentHost();
     std::uint32_t delivered = 0;
     console.ReadConsoleA(inputHandle, buffer, capacity, &delivered);

@@ -1,6 +1,6 @@
-#include "support/input/number_input.hpp"
+#include "conkit/input/number_input.hpp"
 
-#include "support/input/line_input.hpp"
+#include "conkit/input/line_input.hpp"
 
 namespace conkit {
 

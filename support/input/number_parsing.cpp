@@ -1,17 +1,14 @@
-#include "support/input/number_parsing.hpp"
+#include "conkit/input/number_parsing.hpp"
 
-#include "console/output.hpp"
-#include "support/screen/screen_utilities.hpp"
+#include "conkit/output.hpp"
+#include "conkit/screen.hpp"
+#include "support/text/blanks.hpp"
 
 namespace conkit {
 namespace {
 
 constexpr std::int64_t kSignedMax = 2147483647;
 constexpr std::int64_t kSignedMinMagnitude = 2147483648;
-
-bool IsBlank(char ch) {
-    return ch == ' ' || ch == '\t';
-}
 
 std::uint32_t DigitAt(const char* text, std::uint32_t index) {
     return static_cast<std::uint32_t>(text[index]) & 0x0FU;

@@ -1,7 +1,7 @@
-#include "support/numbers/number_output.hpp"
+#include "conkit/numbers.hpp"
 
+#include "conkit/output.hpp"
 #include "console/console_state.hpp"
-#include "console/output.hpp"
 
 namespace conkit {
 
@@ -20,12 +20,6 @@ char signedText[kSignedPlaces + 1] = {};
 std::uint8_t negativeFlag = 0;
 
 char hexText[9] = {};
-
-void EnsureConsole() {
-    if (consoleReady == 0) {
-        ConsoleInit();
-    }
-}
 
 // Width 1 and 2 stand; every other width means 4 bytes.
 std::uint32_t EffectiveWidth(std::int32_t width) {
@@ -51,7 +45,7 @@ void EmitHexByte(std::uint8_t value) {
 }
 
 void EmitDecimal(std::uint32_t value) {
-    EnsureConsole();
+    EnsureConsoleReady();
     std::uint32_t place = kDecimalPlaces;
     do {
         --place;
@@ -62,7 +56,7 @@ void EmitDecimal(std::uint32_t value) {
 }
 
 void EmitSigned(std::int32_t value) {
-    EnsureConsole();
+    EnsureConsoleReady();
     negativeFlag = value < 0 ? std::uint8_t{1} : std::uint8_t{0};
     // Two's-complement negation read as unsigned: -2147483648 gives 2147483648.
     std::uint32_t magnitude = static_cast<std::uint32_t>(value);
@@ -83,7 +77,7 @@ void EmitSigned(std::int32_t value) {
 void EmitHex(std::uint32_t value, std::int32_t width) {
     const std::uint32_t bytes = EffectiveWidth(width);
     value = LowBits(value, bytes);
-    EnsureConsole();
+    EnsureConsoleReady();
     // The terminator goes in anew every call, so a short text after a long
     // one is cut where it ends.
     std::uint32_t place = 2U * bytes;

@@ -1,11 +1,11 @@
-#include "support/screen/screen_utilities.hpp"
+#include "conkit/screen.hpp"
 
 #include <array>
 
+#include "conkit/host/console_host.hpp"
+#include "conkit/keys.hpp"
+#include "conkit/output.hpp"
 #include "console/console_state.hpp"
-#include "console/host/console_host.hpp"
-#include "console/keys.hpp"
-#include "console/output.hpp"
 
 namespace conkit {
 
@@ -29,12 +29,6 @@ std::uint32_t clearLength = 0;
 host::Coord clearPosition{};
 std::uint32_t cellsWritten = 0;
 
-void EnsureConsole() {
-    if (consoleReady == 0) {
-        ConsoleInit();
-    }
-}
-
 // Zeros when the output is not a console: the failed call leaves the record
 // as it was.
 host::ScreenBufferInfo ReadScreenBufferInfo() {
@@ -46,12 +40,12 @@ host::ScreenBufferInfo ReadScreenBufferInfo() {
 }  // namespace
 
 void NewLine() {
-    EnsureConsole();
+    EnsureConsoleReady();
     EmitText(newLineText);
 }
 
 void ClearConsole() {
-    EnsureConsole();
+    EnsureConsoleReady();
     host::ConsoleHost& console = host::CurrentHost();
     host::ScreenBufferInfo info{};
     if (!console.GetConsoleScreenBufferInfo(outputHandle, &info)) {
@@ -74,14 +68,14 @@ void ClearConsole() {
 }
 
 ScreenSize QueryScreenSize() {
-    EnsureConsole();
+    EnsureConsoleReady();
     const host::ScreenBufferInfo info = ReadScreenBufferInfo();
     return {static_cast<std::uint8_t>(info.size.column & 0xFFU),
             static_cast<std::uint8_t>(info.size.row & 0xFFU)};
 }
 
 std::uint32_t QueryTextAttribute() {
-    EnsureConsole();
+    EnsureConsoleReady();
     return ReadScreenBufferInfo().attribute;
 }
 

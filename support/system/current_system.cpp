@@ -1,4 +1,4 @@
-#include "support/system/system_services.hpp"
+#include "conkit/system/system_services.hpp"
 
 namespace conkit::system {
 namespace {

@@ -1,8 +1,8 @@
-#include "support/text/command_tail.hpp"
+#include "conkit/text/command_tail.hpp"
 
 #include <cstdint>
 
-#include "support/system/system_services.hpp"
+#include "conkit/system/system_services.hpp"
 
 namespace conkit {
 namespace {

@@ -1,6 +1,6 @@
-#include "support/text/text_routines.hpp"
+#include "conkit/text/text_routines.hpp"
 
-#include "console/output.hpp"
+#include "conkit/output.hpp"
 
 namespace conkit {
 

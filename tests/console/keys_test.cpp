@@ -1,4 +1,4 @@
-#include "console/keys.hpp"
+#include "conkit/keys.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "console/output.hpp"
+#include "conkit/output.hpp"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "conkit/text/command_tail.hpp"
 #include "support/system/posix/argument_joining.hpp"
-#include "support/text/command_tail.hpp"
 #include "tests/testing/fake_system.hpp"
 
 namespace {

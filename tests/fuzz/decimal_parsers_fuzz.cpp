@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "conkit/input/number_parsing.hpp"
 #include "console/host/memory/memory_host.hpp"
-#include "support/input/number_parsing.hpp"
 
 namespace {
 

@@ -7,9 +7,8 @@
 #include <memory>
 #include <string_view>
 
-#include "console/console_state.hpp"
+#include "conkit/input/number_input.hpp"
 #include "console/host/memory/memory_host.hpp"
-#include "support/input/number_input.hpp"
 
 namespace {
 
@@ -56,7 +55,7 @@ void CheckAgainstStoredLine(conkit::UnsignedConversion result) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     auto console = std::make_unique<conkit::host::MemoryHost>(40, 5);
     conkit::host::InstallHost(*console);
-    conkit::consoleReady = 0;
+    conkit::host::ResetConsoleState();
     for (std::size_t i = 0; i < size; ++i) {
         const std::uint16_t virtualKey = data[i] == '\r' ? 0x0D : 0;
         conkit::host::KeyEventRecord key;

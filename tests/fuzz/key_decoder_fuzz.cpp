@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "console/host/terminal/key_decoder.hpp"
+#include "console/host/decoding/key_decoder.hpp"
 
 namespace {
 

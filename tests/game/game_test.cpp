@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "console/keys.hpp"
+#include "conkit/keys.hpp"
 #include "game/game.hpp"
 #include "game/game_state.hpp"
 #include "tests/testing/memory_console.hpp"

@@ -1,15 +1,21 @@
 # Builds one outside project against the kit and runs its program.
 #   cmake -DMODE=<find_package|add_subdirectory|fetch_content|pkg_config>
-#         -DWORK_DIR=... -DPREFIX=... -DCONKIT_SOURCE_DIR=... -DCXX=...
-#         [-DCXX_FLAGS=...] [-DLINKER_FLAGS=...]
+#         -DKIND=<static|shared> -DWORK_DIR=... -DPREFIX=... -DCONKIT_SOURCE_DIR=...
+#         -DCXX=... [-DCXX_FLAGS=...] [-DLINKER_FLAGS=...]
 #         -P build_outside_project.cmake
-# find_package and pkg_config use the kit installed in PREFIX; the other two
-# build it from CONKIT_SOURCE_DIR inside the outside project. The compiler
-# and its flags (-m32 in a 32-bit build) are the kit's own.
+# find_package and pkg_config use the kit installed in PREFIX (built as
+# KIND); the other two build it from CONKIT_SOURCE_DIR inside the outside
+# project, as KIND. The compiler and its flags (-m32 in a 32-bit build) are
+# the kit's own. The program must link the kit's libraries as KIND says.
 cmake_minimum_required(VERSION 3.25)
 
 set(here ${CMAKE_CURRENT_LIST_DIR})
-set(build ${WORK_DIR}/${MODE})
+set(build ${WORK_DIR}/${MODE}-${KIND})
+if(KIND STREQUAL "shared")
+    set(shared ON)
+else()
+    set(shared OFF)
+endif()
 file(MAKE_DIRECTORY ${build})
 
 function(run)
@@ -39,13 +45,22 @@ else()
     run(${CMAKE_COMMAND} -S ${here}/${MODE} -B ${build} -G Ninja
         -DCMAKE_CXX_COMPILER=${CXX} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
         "-DCMAKE_EXE_LINKER_FLAGS=${LINKER_FLAGS}" -DCMAKE_PREFIX_PATH=${PREFIX}
-        -DCONKIT_SOURCE_DIR=${CONKIT_SOURCE_DIR})
+        -DCONKIT_SOURCE_DIR=${CONKIT_SOURCE_DIR} -DBUILD_SHARED_LIBS=${shared})
     run(${CMAKE_COMMAND} --build ${build} --target first_program)
     if(MODE STREQUAL "find_package")
         run(${CMAKE_COMMAND} --build ${build} --target hello)
     endif()
 endif()
 
+# A program linked with the installed shared libraries by pkg-config's
+# flags alone finds them through the loader's path.
+set(ENV{LD_LIBRARY_PATH} ${PREFIX}/lib)
+execute_process(COMMAND readelf -d ${build}/first_program OUTPUT_VARIABLE dynamic)
+if(shared AND NOT dynamic MATCHES "NEEDED[^\n]*libconkit_support\\.so")
+    message(FATAL_ERROR "${MODE}: the program does not link the shared library:\n${dynamic}")
+elseif(NOT shared AND dynamic MATCHES "libconkit")
+    message(FATAL_ERROR "${MODE}: the program links a shared library of the kit:\n${dynamic}")
+endif()
 run(${build}/first_program)
 
 # The README's program on a pipe: plain text out, one key in from the pipe.

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build tree, installs it on this machine,
-# builds the outside find_package project against the installed kit, starts
-# the installed blockgame in tmux, and removes the package again so the
-# machine is left as it was found.
+# Builds the Debian package from a build tree, checks it with lintian (no
+# errors; the warnings are shown), installs it on this machine, builds the
+# outside find_package project against the installed kit, starts the
+# installed blockgame in tmux, and removes the package again so the machine
+# is left as it was found.
 #
-# Usage: deb_package_test.sh <build dir> <source dir> <work dir> <C++ compiler>
+# Usage: deb_package_test.sh <build dir> <source dir> <work dir> <C++ compiler> <static|shared>
 # Exit status 77 (skipped) when not run as root: dpkg -i needs it.
 set -euo pipefail
 
-build=$1 source=$2 work=$3 cxx=$4
+build=$1 source=$2 work=$3 cxx=$4 kind=$5
 package=conkit
 socket=conkit-deb-test-$$
 
@@ -45,11 +46,23 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpac
 deb=$(find "$work/package" -maxdepth 1 -name "${package}_*.deb")
 [ -n "$deb" ] || fail "cpack made no ${package}_*.deb"
 contents=$(dpkg-deb --contents "$deb")
-for file in usr/bin/blockgame usr/include/conkit/conkit.hpp usr/lib/libconkit_console.a \
-    usr/lib/libconkit_support.a usr/lib/cmake/conkit/conkitConfig.cmake \
-    usr/lib/cmake/conkit/conkitConfigVersion.cmake usr/lib/pkgconfig/conkit.pc; do
+if [ "$kind" = shared ]; then
+    libraries="usr/lib/libconkit_console.so.0.1.0 usr/lib/libconkit_support.so.0.1.0"
+else
+    libraries="usr/lib/libconkit_console.a usr/lib/libconkit_support.a"
+fi
+for file in usr/bin/blockgame usr/include/conkit/conkit.hpp $libraries \
+    usr/lib/cmake/conkit/conkitConfig.cmake usr/lib/cmake/conkit/conkitConfigVersion.cmake \
+    usr/lib/pkgconfig/conkit.pc usr/share/doc/conkit/copyright usr/share/doc/conkit/changelog.gz; do
     grep -q "\./$file\$" <<<"$contents" || fail "the package lacks /$file"
 done
+if grep -q '\./usr/include/\(console\|support\)/' <<<"$contents"; then
+    fail "the package holds private headers"
+fi
+
+echo "== lintian $(basename "$deb")"
+report=$(lintian --fail-on error "$deb" 2>&1) || { echo "$report"; fail "lintian found errors"; }
+grep -v 'running with root privileges' <<<"$report" || true
 
 echo "== dpkg -i $(basename "$deb")"
 dpkg -i "$deb" >/dev/null

@@ -2,7 +2,7 @@
 // overrides it, so a test states exactly what the system does.
 #pragma once
 
-#include "support/system/system_services.hpp"
+#include "conkit/system/system_services.hpp"
 
 namespace conkit::testing {
 

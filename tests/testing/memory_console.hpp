@@ -1,13 +1,16 @@
 // A test fixture that puts a fresh memory host in use and makes the console
-// layer fetch its handles anew, as at the start of a process.
+// layer fetch its handles anew, as at the start of a process; afterwards the
+// host in use before comes back, so no test leaves a dangling one behind.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
-#include "console/console_state.hpp"
+#include "console/host/installed_host.hpp"
 #include "console/host/memory/memory_host.hpp"
 
 namespace conkit::testing {
@@ -28,15 +31,33 @@ host::KeyEventRecord LetterKey(char letter);
 class MemoryConsoleTest : public ::testing::Test {
   protected:
     explicit MemoryConsoleTest(std::uint16_t columns = 80, std::uint16_t rows = 25)
-        : console_(std::make_unique<host::MemoryHost>(columns, rows)) {
-        host::InstallHost(*console_);
-        consoleReady = 0;
+        : console_(std::make_unique<host::MemoryHost>(columns, rows)),
+          previous_(host::ExchangeHost(console_.get())) {
+        host::ResetConsoleState();
+    }
+
+    ~MemoryConsoleTest() override {
+        host::ExchangeHost(previous_);
+        host::ResetConsoleState();
     }
 
     host::MemoryHost& console() { return *console_; }
 
+    // The texts of the console writes since the trace was last cleared, in
+    // order.
+    std::vector<std::string> Writes() const {
+        std::vector<std::string> texts;
+        for (const host::LogEntry& entry : console_->Log()) {
+            if (entry.operation == host::Operation::writeConsole) {
+                texts.push_back(entry.text);
+            }
+        }
+        return texts;
+    }
+
   private:
     std::unique_ptr<host::MemoryHost> console_;
+    host::ConsoleHost* previous_;
 };
 
 }  // namespace conkit::testing

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "console/host/console_host.hpp"
+#include "conkit/host/console_host.hpp"
 
 namespace conkit::testing {
 

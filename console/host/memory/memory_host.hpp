@@ -10,21 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "console/host/console_host.hpp"
+#include "conkit/host/console_host.hpp"
+#include "conkit/memory_console.hpp"
 #include "console/host/input_queue.hpp"
 #include "console/host/line_editor.hpp"
 #include "console/host/screen_buffer.hpp"
 
 namespace conkit::host {
-
-// Thrown by MemoryHost::ExitProcess so a test can see the status and go on.
-struct ProcessExit {
-    std::uint32_t status;
-};
-
-// Thrown by MemoryHost::Sleep when the program waits for input that will
-// never come, so a test cannot hang.
-struct InputExhausted {};
 
 enum class Operation : std::uint8_t {
     getStdHandle,

@@ -1,6 +1,6 @@
 #include "console/host/terminal/glyph_table.hpp"
 
-#include "console/host/terminal/code_page_437.hpp"
+#include "console/host/decoding/code_page_437.hpp"
 
 namespace conkit::host::terminal {
 

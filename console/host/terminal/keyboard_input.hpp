@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <optional>
 
+#include "console/host/decoding/key_decoder.hpp"
 #include "console/host/input_queue.hpp"
 #include "console/host/terminal/input_source.hpp"
-#include "console/host/terminal/key_decoder.hpp"
 
 namespace conkit::host::terminal {
 

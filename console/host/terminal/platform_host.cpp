@@ -1,5 +1,5 @@
 // On POSIX the console is the terminal on the standard input and output.
-#include "console/host/console_host.hpp"
+#include "conkit/host/console_host.hpp"
 #include "console/host/terminal/terminal_host.hpp"
 
 namespace conkit::host {

@@ -21,7 +21,7 @@
 #include <optional>
 #include <vector>
 
-#include "console/host/console_types.hpp"
+#include "conkit/host/console_types.hpp"
 #include "console/host/screen_buffer.hpp"
 #include "console/host/terminal/cursor_motion.hpp"
 #include "console/host/terminal/glyph_table.hpp"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "console/host/console_types.hpp"
+#include "conkit/host/console_types.hpp"
 
 namespace conkit::host::terminal {
 

@@ -1,7 +1,7 @@
 // Seam handles are the Windows handles themselves, carried as integers.
 #pragma once
 
-#include "console/host/console_types.hpp"
+#include "conkit/host/console_types.hpp"
 
 namespace conkit::host {
 

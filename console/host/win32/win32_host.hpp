@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "console/host/console_host.hpp"
+#include "conkit/host/console_host.hpp"
 
 namespace conkit::host {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <array>
 
-#include "console/host/terminal/pipe_line_reader.hpp"
+#include "console/host/pipe_line_reader.hpp"
 #include "console/host/win32/native_handle.hpp"
 #include "console/host/win32/win32_host.hpp"
 #include "console/host/win32/wine_corrections.hpp"

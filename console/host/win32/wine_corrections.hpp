@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "console/host/console_types.hpp"
+#include "conkit/host/console_types.hpp"
 
 namespace conkit::host {
 

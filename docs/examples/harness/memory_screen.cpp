@@ -12,8 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "console/host/console_host.hpp"
-#include "console/host/memory/memory_host.hpp"
+#include <conkit/testing.hpp>
 
 namespace {
 
@@ -75,7 +74,6 @@ std::uint16_t Columns() {
 class MemoryScreen {
   public:
     MemoryScreen() : console_(Columns(), 25) {
-        conkit::host::InstallHost(console_);
         // Lines are typed ahead: a line read takes what is queued.
         for (const char character : KeysIn("CONKIT_EXAMPLE_TYPED")) {
             console_.QueueKey(KeyFor(character));
@@ -84,9 +82,7 @@ class MemoryScreen {
         // these keys arrive one at a time, 50 ms of the virtual clock apart.
         std::uint64_t atMs = 0;
         for (const char character : KeysIn("CONKIT_EXAMPLE_KEYS")) {
-            conkit::host::InputRecord record;
-            record.key = KeyFor(character);
-            console_.Schedule(atMs, record);
+            console_.ScheduleKey(atMs, KeyFor(character));
             atMs += 50;
         }
     }
@@ -95,8 +91,7 @@ class MemoryScreen {
     MemoryScreen& operator=(const MemoryScreen&) = delete;
 
     ~MemoryScreen() {
-        const auto& screen = console_.Screen();
-        std::uint16_t rows = screen.Rows();
+        std::uint16_t rows = console_.Rows();
         while (rows > 0 && Row(static_cast<std::uint16_t>(rows - 1)).empty()) {
             --rows;
         }
@@ -107,12 +102,12 @@ class MemoryScreen {
 
   private:
     std::string Row(std::uint16_t row) const {
-        std::string text = console_.RowText(row, 0, console_.Screen().Columns());
+        std::string text = console_.RowText(row, 0, console_.Columns());
         text.erase(text.find_last_not_of(' ') + 1);
         return text;
     }
 
-    conkit::host::MemoryHost console_;
+    conkit::MemoryConsole console_;
 };
 
 MemoryScreen memoryScreen;

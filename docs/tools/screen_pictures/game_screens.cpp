@@ -2,10 +2,9 @@
 
 #include <array>
 
-#include "console/console_state.hpp"
-#include "console/host/console_host.hpp"
+#include "conkit/host/console_host.hpp"
+#include "conkit/keys.hpp"
 #include "console/host/memory/memory_host.hpp"
-#include "console/keys.hpp"
 #include "game/game.hpp"
 #include "game/game_state.hpp"
 #include "svg_picture.hpp"
@@ -60,7 +59,7 @@ std::span<const GameScreen> GameScreens() {
 std::string DrawGameScreen(const GameScreen& screen) {
     host::MemoryHost console(80, 25);
     host::InstallHost(console);
-    consoleReady = 0;
+    host::ResetConsoleState();
     game::gameState = game::GameState{};
 
     game::StartGame();

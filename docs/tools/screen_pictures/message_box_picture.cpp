@@ -1,10 +1,9 @@
 #include "message_box_picture.hpp"
 
-#include "console/console_state.hpp"
-#include "console/host/console_host.hpp"
+#include "conkit/files/console_message_box.hpp"
+#include "conkit/host/console_host.hpp"
+#include "conkit/output.hpp"
 #include "console/host/memory/memory_host.hpp"
-#include "console/output.hpp"
-#include "support/files/console_message_box.hpp"
 #include "svg_picture.hpp"
 
 namespace conkit::pictures {
@@ -12,7 +11,7 @@ namespace conkit::pictures {
 std::string DrawQuestionBox() {
     host::MemoryHost console(80, 25);
     host::InstallHost(console);
-    consoleReady = 0;
+    host::ResetConsoleState();
     // No key ever comes: once the box has waited this long the memory
     // console gives up, and the box is still on the screen.
     console.SetIdleLimitMs(100);

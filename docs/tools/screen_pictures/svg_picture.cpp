@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "console/host/terminal/code_page_437.hpp"
+#include "console/host/decoding/code_page_437.hpp"
 
 namespace conkit::pictures {
 namespace {

@@ -3,7 +3,7 @@
 // from the console's input.
 #include <unistd.h>
 
-#include "support/files/console_message_box.hpp"
+#include "conkit/files/console_message_box.hpp"
 #include "support/system/posix/posix_system.hpp"
 #include "support/system/posix/stream_prompt.hpp"
 

@@ -2,7 +2,7 @@
 // of its own beside this one.
 #pragma once
 
-#include "support/system/system_services.hpp"
+#include "conkit/system/system_services.hpp"
 
 namespace conkit::system {
 

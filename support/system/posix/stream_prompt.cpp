@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "support/input/line_input.hpp"
-#include "support/system/system_services.hpp"
+#include "conkit/input/line_input.hpp"
+#include "conkit/system/system_services.hpp"
 
 namespace conkit::system {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "support/system/system_services.hpp"
+#include "conkit/system/system_services.hpp"
 
 namespace conkit::system {
 

@@ -3,7 +3,7 @@
 // is defined in a file of its own beside this one; none of them allocates.
 #pragma once
 
-#include "support/system/system_services.hpp"
+#include "conkit/system/system_services.hpp"
 
 namespace conkit::system {
 

@@ -2,12 +2,10 @@
 // services and the support library onto a memory console and reads the
 // cells back, so it needs no terminal; the exit status says whether the
 // text landed where it was placed.
-#include <conkit.hpp>
-#include <console/host/memory/memory_host.hpp>
+#include <conkit/conkit.hpp>
 
 int main() {
-    conkit::host::MemoryHost console(80, 25);
-    conkit::host::InstallHost(console);
+    conkit::MemoryConsole console(80, 25);
 
     conkit::SetCursorAt(2, 1);
     conkit::ApplyTextAttribute(0x1E);
@@ -17,7 +15,7 @@ int main() {
     conkit::EmitSigned(-42);
 
     const bool placed = console.RowText(1, 2, 14) == "installed C0DE";
-    const bool coloured = console.Screen().At(2, 1).attribute == 0x1E;
+    const bool coloured = console.AttributeAt(2, 1) == 0x1E;
     const bool nextLine = console.RowText(2, 0, 3) == "-42";
     return placed && coloured && nextLine ? 0 : 1;
 }

@@ -1,4 +1,4 @@
-#include "support/clock/clock_time.hpp"
+#include "conkit/clock/clock_time.hpp"
 
 #include <gtest/gtest.h>
 

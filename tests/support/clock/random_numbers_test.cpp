@@ -1,8 +1,8 @@
-#include "support/clock/random_numbers.hpp"
+#include "conkit/clock/random_numbers.hpp"
 
 #include <gtest/gtest.h>
 
-#include "support/clock/clock_time.hpp"
+#include "conkit/clock/clock_time.hpp"
 #include "tests/testing/fake_system.hpp"
 
 namespace conkit {

@@ -17,12 +17,10 @@ class DumpConsoleTest : public MemoryConsoleTest {
     DumpConsoleTest() : MemoryConsoleTest(200, 100) {}
 
     // Everything written to the console so far, in order, as one text.
-    std::string Written() {
+    std::string Written() const {
         std::string text;
-        for (const host::LogEntry& entry : console().Log()) {
-            if (entry.operation == host::Operation::writeConsole) {
-                text += entry.text;
-            }
+        for (const std::string& write : Writes()) {
+            text += write;
         }
         return text;
     }

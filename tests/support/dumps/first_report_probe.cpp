@@ -14,7 +14,7 @@
 #include <string>
 
 #include "console/host/memory/memory_host.hpp"
-#include "support/dumps/last_error.hpp"
+#include "conkit/dumps/last_error.hpp"
 
 int main() {
     conkit::host::MemoryHost console(200, 10);

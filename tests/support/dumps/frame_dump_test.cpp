@@ -1,4 +1,4 @@
-#include "support/dumps/frame_dump.hpp"
+#include "conkit/dumps/frame_dump.hpp"
 
 #include <gtest/gtest.h>
 #if !defined(_WIN32)

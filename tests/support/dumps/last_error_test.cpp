@@ -1,4 +1,4 @@
-#include "support/dumps/last_error.hpp"
+#include "conkit/dumps/last_error.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "support/system/system_services.hpp"
+#include "conkit/system/system_services.hpp"
 #include "tests/support/dumps/dump_console.hpp"
 #include "tests/testing/fake_system.hpp"
 

@@ -1,4 +1,4 @@
-#include "support/dumps/memory_dump.hpp"
+#include "conkit/dumps/memory_dump.hpp"
 
 #include <gtest/gtest.h>
 

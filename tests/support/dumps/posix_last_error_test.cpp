@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "support/dumps/last_error.hpp"
+#include "conkit/dumps/last_error.hpp"
 #include "tests/support/dumps/dump_console.hpp"
 
 namespace conkit {

@@ -1,4 +1,4 @@
-#include "support/dumps/register_dump.hpp"
+#include "conkit/dumps/register_dump.hpp"
 
 #include <gtest/gtest.h>
 

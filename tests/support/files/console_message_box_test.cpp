@@ -1,4 +1,4 @@
-#include "support/files/console_message_box.hpp"
+#include "conkit/files/console_message_box.hpp"
 
 #include <gtest/gtest.h>
 

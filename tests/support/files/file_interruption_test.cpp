@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "support/files/file_access.hpp"
+#include "conkit/files/file_access.hpp"
 
 namespace conkit {
 namespace {

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "support/files/file_access.hpp"
-#include "support/files/message_boxes.hpp"
+#include "conkit/files/file_access.hpp"
+#include "conkit/files/message_boxes.hpp"
 #include "tests/testing/fake_system.hpp"
 
 namespace conkit {

@@ -13,12 +13,11 @@
 #include <csignal>
 #include <string>
 
-#include "console/console_state.hpp"
-#include "console/host/console_host.hpp"
+#include "conkit/files/message_boxes.hpp"
+#include "conkit/host/console_host.hpp"
+#include "conkit/input/number_input.hpp"
+#include "conkit/output.hpp"
 #include "console/host/terminal/terminal_host.hpp"
-#include "console/output.hpp"
-#include "support/files/message_boxes.hpp"
-#include "support/input/number_input.hpp"
 #include "tests/testing/memory_console.hpp"
 
 namespace conkit::system {
@@ -65,7 +64,7 @@ void UseTerminalHost() {
         STDIN_FILENO, STDOUT_FILENO,
         host::terminal::DetectTerminalSettings(STDIN_FILENO, STDOUT_FILENO));
     host::InstallHost(terminal);
-    consoleReady = 0;
+    host::ResetConsoleState();
 }
 
 struct AnswerCase {

@@ -1,4 +1,4 @@
-#include "support/input/line_input.hpp"
+#include "conkit/input/line_input.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,9 @@
 #include <ostream>
 #include <string>
 
+#include "conkit/input/number_input.hpp"
+#include "console/console_state.hpp"
 #include "console/host/memory/memory_host.hpp"
-#include "support/input/number_input.hpp"
 #include "tests/testing/memory_console.hpp"
 
 namespace conkit {

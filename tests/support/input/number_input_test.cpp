@@ -1,4 +1,4 @@
-#include "support/input/number_input.hpp"
+#include "conkit/input/number_input.hpp"
 
 #include <gtest/gtest.h>
 

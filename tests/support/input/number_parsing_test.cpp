@@ -1,4 +1,4 @@
-#include "support/input/number_parsing.hpp"
+#include "conkit/input/number_parsing.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "support/numbers/number_output.hpp"
+#include "conkit/numbers.hpp"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "console/output.hpp"
+#include "conkit/output.hpp"
 #include "tests/testing/memory_console.hpp"
 
 namespace conkit {
@@ -26,13 +26,7 @@ class NumberOutputTest : public testing::MemoryConsoleTest {
     std::vector<std::string> WritesOf(Action action) {
         console().ClearTrace();
         action();
-        std::vector<std::string> texts;
-        for (const host::LogEntry& entry : console().Log()) {
-            if (entry.operation == Operation::writeConsole) {
-                texts.push_back(entry.text);
-            }
-        }
-        return texts;
+        return Writes();
     }
 
     // The text of the one console write that action made.
@@ -194,7 +188,7 @@ TEST_F(NumberOutputTest, EveryWriterFetchesTheHandlesBeforeItWrites) {
         [] { EmitHex(1); },     [] { EmitBinary(1); },
     };
     for (const auto writer : writers) {
-        consoleReady = 0;
+        host::ResetConsoleState();
         console().ClearTrace();
         writer();
         const auto& log = console().Log();

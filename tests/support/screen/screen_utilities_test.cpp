@@ -1,4 +1,4 @@
-#include "support/screen/screen_utilities.hpp"
+#include "conkit/screen.hpp"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "console/output.hpp"
+#include "conkit/output.hpp"
 #include "tests/testing/memory_console.hpp"
 
 namespace conkit {
@@ -151,7 +151,7 @@ TEST_F(AttributeTest, QueryReturnsAllSixteenBits) {
 TEST_F(AttributeTest, QueriesFetchTheHandlesFirst) {
     QueryTextAttribute();
     EXPECT_EQ(console().Log().front().operation, Operation::getStdHandle);
-    consoleReady = 0;
+    host::ResetConsoleState();
     console().ClearTrace();
     QueryScreenSize();
     EXPECT_EQ(console().Log().front().operation, Operation::getStdHandle);

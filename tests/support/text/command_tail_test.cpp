@@ -1,4 +1,4 @@
-#include "support/text/command_tail.hpp"
+#include "conkit/text/command_tail.hpp"
 
 #include <gtest/gtest.h>
 

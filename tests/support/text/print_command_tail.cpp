@@ -2,8 +2,8 @@
 // test that starts it with chosen arguments.
 #include <cstdio>
 
-#include "support/system/system_services.hpp"
-#include "support/text/command_tail.hpp"
+#include "conkit/system/system_services.hpp"
+#include "conkit/text/command_tail.hpp"
 
 namespace {
 char tail[32768];

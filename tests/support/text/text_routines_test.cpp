@@ -1,4 +1,4 @@
-#include "support/text/text_routines.hpp"
+#include "conkit/text/text_routines.hpp"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "console/host/terminal/code_page_437.hpp"
+#include "console/host/decoding/code_page_437.hpp"
 
 namespace conkit::host::terminal::testing {
 namespace {

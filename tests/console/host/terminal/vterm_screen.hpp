@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "console/host/console_types.hpp"
+#include "conkit/host/console_types.hpp"
 
 struct VTerm;
 struct VTermScreen;

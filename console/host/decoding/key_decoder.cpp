@@ -1,0 +1,195 @@
+// What the decoder takes a byte stream to mean, beyond the sequences
+// themselves (sequence_reports.hpp):
+//   ESC key     the key with Alt added; ESC ESC is the Escape key, and the
+//               second ESC starts afresh
+//   ESC alone   the Escape key once the timeout has passed since the last
+//               byte; any other unfinished sequence is then dropped
+//   0x08, 0x7F  Backspace (so Ctrl+H is Backspace too)
+//   UTF-8       the character's code page 437 byte; invalid bytes are
+//               dropped
+// A control sequence longer than kLongestSequence is skipped to its final
+// byte; a control byte inside a sequence ends it and is read afresh.
+#include "console/host/decoding/key_decoder.hpp"
+
+#include <algorithm>
+
+#include "console/host/decoding/control_sequence.hpp"
+#include "console/host/decoding/sequence_reports.hpp"
+#include "console/host/decoding/us_keyboard.hpp"
+#include "console/host/decoding/utf8_reader.hpp"
+
+namespace conkit::host::terminal {
+namespace {
+
+constexpr std::uint8_t kEscape = 0x1B;
+// The bytes after ESC that open a control sequence or a single shift.
+constexpr std::uint8_t kCsiOpener = '[';
+constexpr std::uint8_t kSs3Opener = 'O';
+// The Linux console's F1-F5 are CSI [ letter.
+constexpr std::uint8_t kLinuxConsoleOpener = '[';
+
+void EmitKey(KeyEventRecord key, DecoderSink& sink) {
+    sink.Key(InputRecord{kKeyEvent, key});
+}
+
+bool IsSequenceByte(std::uint8_t byte) {
+    return byte >= 0x20 && byte <= 0x7E;
+}
+
+}  // namespace
+
+void KeyDecoder::Feed(const std::uint8_t* bytes, std::size_t count, std::chrono::milliseconds now,
+                      DecoderSink& sink) {
+    // Bytes that waited past the timeout are decided before the new ones
+    // arrive, even when the host called Expire late.
+    Expire(now, sink);
+    if (count == 0) {
+        return;
+    }
+    lastByte_ = now;
+    for (std::size_t index = 0; index < count; ++index) {
+        Push(bytes[index], sink);
+    }
+}
+
+void KeyDecoder::Expire(std::chrono::milliseconds now, DecoderSink& sink) {
+    if (!Waiting() || !TimedOut(now)) {
+        return;
+    }
+    if (pendingCount_ == 1 && pending_[0] == kEscape) {
+        EmitKey(KeyDown(kEscapeKey, 0), sink);
+    }
+    pendingCount_ = 0;
+    discarding_ = false;
+}
+
+std::optional<std::chrono::milliseconds> KeyDecoder::Deadline() const {
+    if (!Waiting()) {
+        return std::nullopt;
+    }
+    constexpr auto kLatest = std::chrono::milliseconds::max();
+    if (lastByte_ > kLatest - kEscapeTimeout) {
+        return kLatest;
+    }
+    return lastByte_ + kEscapeTimeout;
+}
+
+bool KeyDecoder::TimedOut(std::chrono::milliseconds now) const {
+    if (now < lastByte_) {
+        return false;
+    }
+    // Unsigned, so that no pair of times can overflow.
+    const std::uint64_t elapsed =
+        static_cast<std::uint64_t>(now.count()) - static_cast<std::uint64_t>(lastByte_.count());
+    return elapsed >= static_cast<std::uint64_t>(kEscapeTimeout.count());
+}
+
+void KeyDecoder::Push(std::uint8_t byte, DecoderSink& sink) {
+    if (discarding_) {
+        if (byte >= 0x20 && byte <= 0x3F) {
+            return;
+        }
+        discarding_ = false;
+        if (IsSequenceByte(byte)) {
+            return;
+        }
+    }
+    pending_[pendingCount_++] = byte;
+    while (pendingCount_ != 0) {
+        const std::size_t used = DecodeFront(sink);
+        if (used == 0) {
+            break;
+        }
+        std::copy(pending_.begin() + static_cast<std::ptrdiff_t>(used),
+                  pending_.begin() + static_cast<std::ptrdiff_t>(pendingCount_), pending_.begin());
+        pendingCount_ -= used;
+    }
+    if (pendingCount_ == kLongestSequence) {
+        pendingCount_ = 0;
+        discarding_ = true;
+    }
+}
+
+std::size_t KeyDecoder::DecodeFront(DecoderSink& sink) {
+    if (pending_[0] == kEscape) {
+        return DecodeEscape(sink);
+    }
+    return DecodeText(0, 0, sink);
+}
+
+std::size_t KeyDecoder::DecodeEscape(DecoderSink& sink) {
+    if (pendingCount_ < 2) {
+        return 0;
+    }
+    switch (pending_[1]) {
+        case kCsiOpener:
+            return DecodeCsi(sink);
+        case kSs3Opener:
+            return DecodeSs3(sink);
+        case kEscape:
+            // ESC ESC: the first is the Escape key; the second starts afresh.
+            EmitKey(KeyDown(kEscapeKey, 0), sink);
+            return 1;
+        default:
+            return DecodeText(1, kAltBit, sink);
+    }
+}
+
+std::size_t KeyDecoder::DecodeCsi(DecoderSink& sink) {
+    constexpr std::size_t kStart = 2;
+    if (pendingCount_ <= kStart) {
+        return 0;
+    }
+    if (pending_[kStart] == kLinuxConsoleOpener) {
+        if (pendingCount_ <= kStart + 1) {
+            return 0;
+        }
+        const std::uint8_t letter = pending_[kStart + 1];
+        if (!IsSequenceByte(letter)) {
+            return kStart + 1;
+        }
+        ReportLinuxConsoleKey(letter, sink);
+        return kStart + 2;
+    }
+    ControlSequence sequence;
+    const SequenceScan scan =
+        ScanControlSequence(pending_.data() + kStart, pendingCount_ - kStart, sequence);
+    if (scan.status == SequenceStatus::incomplete) {
+        return 0;
+    }
+    if (scan.status == SequenceStatus::complete) {
+        ReportCsi(sequence, sink);
+    }
+    return kStart + scan.length;
+}
+
+std::size_t KeyDecoder::DecodeSs3(DecoderSink& sink) {
+    constexpr std::size_t kStart = 2;
+    ControlSequence sequence;
+    const SequenceScan scan =
+        ScanControlSequence(pending_.data() + kStart, pendingCount_ - kStart, sequence);
+    if (scan.status == SequenceStatus::incomplete) {
+        return 0;
+    }
+    if (scan.status == SequenceStatus::complete) {
+        ReportSs3(sequence, sink);
+    }
+    return kStart + scan.length;
+}
+
+std::size_t KeyDecoder::DecodeText(std::size_t offset, std::uint32_t extraState,
+                                   DecoderSink& sink) {
+    const Utf8Read read = ReadUtf8(pending_.data() + offset, pendingCount_ - offset);
+    if (read.status == Utf8Status::incomplete) {
+        return 0;
+    }
+    if (read.status == Utf8Status::complete) {
+        KeyEventRecord key = read.code < 0x80 ? KeyForByte(static_cast<std::uint8_t>(read.code))
+                                              : KeyForCharacter(read.code);
+        key.controlState |= extraState;
+        EmitKey(key, sink);
+    }
+    return offset + read.length;
+}
+
+}  // namespace conkit::host::terminal

@@ -1,0 +1,31 @@
+// What a complete CSI or SS3 sequence from the terminal means: a key, a
+// reply to one of the host's queries, or nothing. Sequences this keyboard
+// has no key for, and malformed ones, give nothing.
+//   CSI ? flags u    kitty keyboard protocol flags (reply to CSI ? u)
+//   CSI ? ... c      primary device attributes (reply to CSI c)
+//   CSI row;col R    cursor position (reply to CSI 6 n), when one is awaited
+//   CSI ... u        kitty keyboard protocol key
+//   CSI ... _        win32-input-mode key
+//   CSI 27;m;code ~  xterm modifyOtherKeys key
+//   CSI Z            Shift+Tab
+//   the classic forms of legacy_keys.hpp with "1;modifiers[:event]"
+#pragma once
+
+#include <cstdint>
+
+#include "console/host/decoding/control_sequence.hpp"
+#include "console/host/decoding/key_decoder.hpp"
+
+namespace conkit::host::terminal {
+
+// Reports to sink what the CSI sequence means.
+void ReportCsi(const ControlSequence& sequence, DecoderSink& sink);
+
+// Reports to sink the key of the SS3 sequence; parameters, where present,
+// end with the modifiers.
+void ReportSs3(const ControlSequence& sequence, DecoderSink& sink);
+
+// Reports to sink the key of the Linux console's CSI [ letter.
+void ReportLinuxConsoleKey(std::uint8_t letter, DecoderSink& sink);
+
+}  // namespace conkit::host::terminal
