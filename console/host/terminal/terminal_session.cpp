@@ -22,10 +22,11 @@ struct Session {
 };
 
 Session session;
+// Writes the output still held; set by the terminal host.
+void (*volatile pendingFlush)() = nullptr;
 volatile std::sig_atomic_t resizePending = 0;
 volatile std::sig_atomic_t resumePending = 0;
 bool handlersInstalled = false;
-void (*volatile pendingFlush)() = nullptr;
 
 constexpr int kFatalSignals[] = {SIGINT,  SIGTERM, SIGHUP, SIGQUIT,
                                  SIGSEGV, SIGABRT, SIGBUS, SIGFPE};
