@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include <conkit.hpp>
+#include <conkit/conkit.hpp>
 
 namespace {
 

@@ -98,7 +98,8 @@ bool KeyboardInput::CursorPositionReported(std::uint32_t row, std::uint32_t colu
         return false;
     }
     cursorReportAwaited_ = false;
-    cursorReport_ = Coord{static_cast<std::uint16_t>(column - 1), static_cast<std::uint16_t>(row - 1)};
+    cursorReport_ =
+        Coord{static_cast<std::uint16_t>(column - 1), static_cast<std::uint16_t>(row - 1)};
     return true;
 }
 

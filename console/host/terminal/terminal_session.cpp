@@ -25,10 +25,11 @@ struct Session {
 };
 
 Session session;
+// Writes the output still held; set by the terminal host.
+void (*volatile pendingFlush)() = nullptr;
 volatile std::sig_atomic_t resizePending = 0;
 volatile std::sig_atomic_t resumePending = 0;
 bool exitHookRegistered = false;
-void (*volatile pendingFlush)() = nullptr;
 
 // Every signal whose default action ends the process (SIGKILL cannot be
 // caught); the real-time ones are added at installation.

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "conkit.hpp"
+#include "conkit/conkit.hpp"
 #include "tests/testing/fake_system.hpp"
 
 namespace {

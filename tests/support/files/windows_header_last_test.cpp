@@ -1,7 +1,7 @@
 // A Windows program that includes <windows.h> after the kit compiles with
 // the system's IDYES, IDNO and INVALID_HANDLE_VALUE beside the kit's
 // routines; windows_header_first_test.cpp runs them, in the other order.
-#include "conkit.hpp"
+#include "conkit/conkit.hpp"
 
 #include <windows.h>
 

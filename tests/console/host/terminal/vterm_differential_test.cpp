@@ -66,7 +66,8 @@ TEST_P(VtermDifferentialTest, EveryVisibleCellMatchesTheMemoryHost) {
     for (int step = 0; step < 300; ++step) {
         history.push_back(operations.Step({memory, kMemoryOut}, {terminal.Host(), kTerminalOut}));
         terminal.Drain();
-        const std::string differences = CompareCells(memory, terminal.Host().Screen(), terminal.Screen(), test.terminal);
+        const std::string differences =
+            CompareCells(memory, terminal.Host().Screen(), terminal.Screen(), test.terminal);
         if (!differences.empty()) {
             std::ostringstream steps;
             for (std::size_t i = history.size() > 6 ? history.size() - 6 : 0; i < history.size();
