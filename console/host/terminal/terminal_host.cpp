@@ -95,7 +95,7 @@ void TerminalHost::Start() {
     }
     started_ = true;
     // The host asks the terminal its questions itself (AskTerminal).
-    ownsSession_ = EnterSession({ttyFd_, outputFd_, settings_.outputIsTerminal, false});
+    ownsSession_ = EnterSession({ttyFd_, outputFd_, settings_.outputIsTerminal});
     if (ownsSession_) {
         pendingWriter = &out_;
         SetPendingOutputFlush(FlushPendingWriter);

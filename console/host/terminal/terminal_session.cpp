@@ -85,9 +85,8 @@ void ApplyModes() {
     tcsetattr(session.setup.ttyFd, TCSANOW, &modes);
 }
 
-// Turns the session's modes and protocols on; askTerminal adds the queries
-// whose answers arrive as input.
-void Enable(bool askTerminal) {
+// Turns the session's modes and protocols on.
+void Enable() {
     if (session.setup.ttyFd >= 0) {
         ApplyModes();
     }
@@ -98,9 +97,6 @@ void Enable(bool askTerminal) {
             text.Add("\x1b[>");
             text.AddDecimal(kKittyFlags);
             text.Add("u");
-        }
-        if (askTerminal) {
-            text.Add("\x1b[?u\x1b[c");
         }
         text.WriteTo(session.setup.outputFd);
     }
@@ -163,7 +159,7 @@ void OnStop(int) {
         if (session.setup.ttyFd >= 0) {
             tcgetattr(session.setup.ttyFd, &session.user);
         }
-        Enable(false);
+        Enable();
     }
     resumePending = 1;
     errno = savedErrno;
@@ -230,7 +226,7 @@ bool EnterSession(const SessionSetup& setup) {
     // any moment after restores (or, for a stop, suspends) what was.
     std::atomic_signal_fence(std::memory_order_seq_cst);
     session.active = 1;
-    Enable(setup.askTerminal && setup.outputIsTerminal);
+    Enable();
     return true;
 }
 

@@ -7,11 +7,6 @@
 // While a session is active the tty is non-canonical with no echo and no
 // output processing; ISIG follows SetSignalKeys. Sequences sent:
 //   CSI ? 9001 h / l   win32-input-mode on / off
-//   CSI ? u            ask for the kitty keyboard protocol's flags
-//   CSI c              ask for the primary device attributes, which every
-//                      terminal answers, after the kitty query
-//                      (these two only with askTerminal; the terminal host
-//                      asks its questions itself and reads the answers)
 //   CSI > flags u      push kitty keyboard flags; CSI < u pops them
 //   CSI 0 m, CSI ? 25 h   reset colours, show the cursor (on the way out)
 //
@@ -31,8 +26,6 @@ struct SessionSetup {
     int outputFd = 1;
     // The output is a terminal: it is sent escape sequences.
     bool outputIsTerminal = false;
-    // The terminal's answers reach the input: the queries are sent.
-    bool askTerminal = false;
 };
 
 // The kitty keyboard flags pushed when the terminal answers: disambiguate
@@ -42,8 +35,8 @@ inline constexpr std::uint32_t kKittyFlags = 31;
 
 // Starts the session: saves the tty's settings, enters the session's modes
 // and sends the start-up sequences; installs the signal handlers where the
-// program left the default, and the exit hook the first time. Returns false, changing nothing, when
-// a session is already active.
+// program left the default, and the exit hook the first time. Returns
+// false, changing nothing, when a session is already active.
 bool EnterSession(const SessionSetup& setup);
 
 // Restores everything; does nothing when no session is active. Safe in a

@@ -54,7 +54,7 @@ class StartingSession {
             const rlimit noCore{0, 0};
             setrlimit(RLIMIT_CORE, &noCore);
             std::signal(signal, SIG_DFL);
-            EnterSession({slave_, output_[1], true, true});
+            EnterSession({slave_, output_[1], true});
             for (;;) {
                 pause();
             }
