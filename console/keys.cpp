@@ -144,12 +144,16 @@ PolledKey PollKey() {
 }
 
 std::uint32_t WaitKey() {
+    // The first pause is always taken in full: every call lasts 10 ms at
+    // least. After it a host that can wait on its input wakes when a key
+    // comes; the others poll every 10 ms.
+    PauseMs(10);
     for (;;) {
-        PauseMs(10);
         const PolledKey key = PollKey();
         if (key.available) {
             return key.keyCode;
         }
+        host::CurrentHost().AwaitInput(inputHandle, 10);
     }
 }
 

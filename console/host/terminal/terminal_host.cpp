@@ -540,6 +540,21 @@ void TerminalHost::Sleep(std::uint32_t milliseconds) {
     ServiceSignals();
 }
 
+void TerminalHost::AwaitInput(Handle input, std::uint32_t pollMs) {
+    if (input != kInputHandle) {
+        Sleep(pollMs);
+        return;
+    }
+    Start();
+    ShowWaiting();
+    PumpKeys();
+    // A key already queued or the input's end is for the caller to see now.
+    if (keyboard_.Queue().Empty() && !source_.Ended()) {
+        WaitForInput();
+    }
+    ServiceSignals();
+}
+
 void TerminalHost::ExitProcess(std::uint32_t status) {
     Leave();
     std::exit(static_cast<int>(status));

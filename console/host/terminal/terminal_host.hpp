@@ -48,11 +48,11 @@
 
 #include "conkit/host/console_host.hpp"
 #include "console/host/line_editor.hpp"
+#include "console/host/pipe_line_reader.hpp"
 #include "console/host/screen_buffer.hpp"
 #include "console/host/terminal/glyph_table.hpp"
 #include "console/host/terminal/input_source.hpp"
 #include "console/host/terminal/keyboard_input.hpp"
-#include "console/host/pipe_line_reader.hpp"
 #include "console/host/terminal/screen_renderer.hpp"
 #include "console/host/terminal/terminal_settings.hpp"
 #include "console/host/terminal/terminal_writer.hpp"
@@ -105,6 +105,9 @@ class TerminalHost final : public ConsoleHost,
     bool ReadConsoleOutputAttribute(Handle output, std::uint16_t* attributes, std::uint32_t count,
                                     Coord start, std::uint32_t* read) override;
     void Sleep(std::uint32_t milliseconds) override;
+    // Waits in the kernel, without a time limit, until bytes come, the input
+    // ends, a handled signal arrives or an unfinished key sequence is due.
+    void AwaitInput(Handle input, std::uint32_t pollMs) override;
     [[noreturn]] void ExitProcess(std::uint32_t status) override;
 
     // What was written to the output so far; for tests and the benchmark.

@@ -76,6 +76,14 @@ class ConsoleHost {
     // Pauses the calling thread.
     virtual void Sleep(std::uint32_t milliseconds) = 0;
 
+    // Between two looks at an input queue found without a key: returns when
+    // input may have come. A host that can wait on its input returns as soon
+    // as it does; the default pauses pollMs, as a console's key wait does.
+    virtual void AwaitInput(Handle input, std::uint32_t pollMs) {
+        static_cast<void>(input);
+        Sleep(pollMs);
+    }
+
     // Ends the process with the given status; does not return.
     [[noreturn]] virtual void ExitProcess(std::uint32_t status) = 0;
 };

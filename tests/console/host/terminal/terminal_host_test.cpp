@@ -5,12 +5,18 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <pthread.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <string>
+#include <thread>
+
+#include "conkit/keys.hpp"
+#include "console/host/terminal/terminal_session.hpp"
 
 #include "tests/console/host/terminal/piped_terminal.hpp"
 #include "tests/console/host/terminal/pty_terminal.hpp"
@@ -406,6 +412,44 @@ TEST(TerminalResizeTest, AContinueRepaintsWhatTheProgramWroteAndNothingElse) {
     host.Sleep(0);
     terminal.Drain();
     EXPECT_EQ(terminal.Screen().RowText(0).substr(0, 12), "shownStopped");
+}
+
+// The key wait sleeps in the kernel until input comes: a key typed, a resize
+// and a continue must each end that sleep, and a call still lasts 10 ms.
+TEST(TerminalKeyWaitTest, WaitingWakesForKeysResizesAndContinuesAndLastsTenMilliseconds) {
+    ConsoleHost& before = CurrentHost();
+    PtyTerminal terminal({80, 25});
+    InstallHost(terminal.Host());
+    ResetConsoleState();
+    Write(terminal.Host(), "shown");
+    terminal.Drain();
+
+    for (const int signal : {SIGWINCH, SIGCONT}) {
+        bool repaintedWhileWaiting = false;
+        std::thread typist([&] {
+            // The signal must reach the waiting thread, not this one.
+            const sigset_t wake = WakeSignals();
+            pthread_sigmask(SIG_BLOCK, &wake, nullptr);
+            std::this_thread::sleep_for(std::chrono::milliseconds{30});
+            ::kill(::getpid(), signal);
+            for (int round = 0; round < 20 && !repaintedWhileWaiting; ++round) {
+                repaintedWhileWaiting = terminal.Drain().find("shown") != std::string::npos;
+            }
+            terminal.Type("x");
+        });
+        EXPECT_EQ(WaitKey() & 0xFF, 'x');
+        typist.join();
+        EXPECT_TRUE(repaintedWhileWaiting) << "signal " << signal;
+    }
+
+    terminal.Type("y");
+    AwaitTyped(terminal.Slave());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(WaitKey() & 0xFF, 'y');
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds{10});
+
+    InstallHost(before);
+    ResetConsoleState();
 }
 
 }  // namespace
