@@ -1,4 +1,5 @@
-// The CPU a program uses while it waits for a key on a terminal.
+// What a program costs while it waits for a key on a terminal: the CPU it
+// uses and how late it sees a key.
 #pragma once
 
 namespace conkit::bench {
@@ -8,9 +9,19 @@ namespace conkit::bench {
 // Negative when the program could not be run.
 double IdleCpuShare(const char* program, double seconds);
 
-// The same for a bare loop that sleeps 10 ms and polls the input twice, as
-// the key wait does at the least: the floor this machine sets for any
-// implementation of that wait.
-double PollLoopCpuShare(double seconds);
+// Waits for a key on its standard input (a pseudo-terminal) and answers each
+// with one '#' on its standard output, forever; run in a child process.
+using KeyWaiter = void (*)();
+
+struct WaitCost {
+    // Share of one core while no key comes; negative when it failed.
+    double cpuShare;
+    // Mean time from a key written to the terminal to the answer.
+    double latencyMs;
+};
+
+// Runs waiter on a new 80x25 pseudo-terminal: its CPU over idleSeconds, then
+// the latency of keys typed one at a time at moments spread over 10 ms.
+WaitCost MeasureWaiter(KeyWaiter waiter, double idleSeconds, int keys);
 
 }  // namespace conkit::bench

@@ -1,6 +1,7 @@
 // How much the terminal host sends for one handled game key, against an
-// ncurses program making the same screen change; the CPU the game uses while
-// it waits for a key; the heap allocations after start-up.
+// ncurses program making the same screen change; the CPU a key wait uses and
+// how late it sees a key, against ncurses' getch() and a sleep-and-poll loop;
+// the heap allocations after start-up.
 //
 //   terminal_bench [path to blockgame]
 #include <fcntl.h>
@@ -8,10 +9,12 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 #include "bench/allocation_counter.hpp"
 #include "bench/idle_cpu.hpp"
+#include "bench/key_waiters.hpp"
 #include "bench/ncurses_peer.hpp"
 #include "bench/socket_capture.hpp"
 #include "console/host/memory/memory_host.hpp"
@@ -45,6 +48,41 @@ void StartFresh(host::ConsoleHost& console) {
     game::HandleKey(kKeyB);
 }
 
+// Idle time and keys for each key wait measured.
+constexpr double kIdleSeconds = 10.0;
+constexpr int kLatencyKeys = 100;
+
+void PrintRatio(const char* what, double ours, double theirs, const char* peer) {
+    if (theirs == 0 && ours == 0) {
+        std::printf("%s, conkit / %s: 1.00 (both measured 0)\n", what, peer);
+    } else if (theirs > 0) {
+        std::printf("%s, conkit / %s: %.2f\n", what, peer, ours / theirs);
+    } else {
+        std::printf("%s, conkit / %s: no ratio, %s measured 0\n", what, peer, peer);
+    }
+}
+
+// Measured first: the waiters are forked before this process starts a
+// console session of its own.
+void CompareKeyWaits() {
+    const WaitCost ours = MeasureWaiter(ConkitWaiter, kIdleSeconds, kLatencyKeys);
+    const WaitCost getch = MeasureWaiter(GetchWaiter, kIdleSeconds, kLatencyKeys);
+    const WaitCost loop = MeasureWaiter(PollLoopWaiter, kIdleSeconds, kLatencyKeys);
+    std::printf("| key wait (80x25 pty, %.0f s idle, %d keys) | idle CPU | key latency |\n",
+                kIdleSeconds, kLatencyKeys);
+    std::printf("|---|---|---|\n");
+    const std::pair<const char*, WaitCost> rows[] = {
+        {"conkit WaitKey", ours}, {"ncurses getch()", getch}, {"10 ms sleep-and-poll", loop}};
+    for (const auto& [name, cost] : rows) {
+        std::printf("| %s | %.4f%% | %.3f ms |\n", name, cost.cpuShare * 100.0, cost.latencyMs);
+    }
+    PrintRatio("idle CPU", ours.cpuShare, getch.cpuShare, "getch()");
+    PrintRatio("idle CPU", ours.cpuShare, loop.cpuShare, "sleep-and-poll");
+    PrintRatio("key latency", ours.latencyMs, getch.latencyMs, "getch()");
+    PrintRatio("key latency", ours.latencyMs, loop.latencyMs, "sleep-and-poll");
+    std::printf("\n");
+}
+
 void PrintRow(const char* who, const char* key, const OutputBreakdown& b) {
     std::printf("| %-8s | %-18s | %6zu | %5zu | %10zu | %6zu | %3zu | %5zu |\n", who, key, b.writes,
                 b.bytes, b.characters, b.motion, b.sgr, b.other);
@@ -53,6 +91,7 @@ void PrintRow(const char* who, const char* key, const OutputBreakdown& b) {
 }  // namespace
 
 int Run(const char* game) {
+    CompareKeyWaits();
     // The cells each key paints, from the reference console.
     host::MemoryHost memory(80, 25);
     StartFresh(memory);
@@ -112,11 +151,8 @@ int Run(const char* game) {
                                : "operator new only: a sanitizer owns malloc");
 
     if (game != nullptr) {
-        const double share = IdleCpuShare(game, 10.0);
-        std::printf("CPU while the game waits for a key (10 s): %.3f%% of one core\n",
-                    share * 100.0);
-        std::printf("the same for a bare 10 ms sleep-and-poll loop on this machine: %.3f%%\n",
-                    PollLoopCpuShare(10.0) * 100.0);
+        std::printf("CPU while the game waits for a key (%.0f s): %.4f%% of one core\n",
+                    kIdleSeconds, IdleCpuShare(game, kIdleSeconds) * 100.0);
     }
     ::close(nullInput);
     return 0;
