@@ -18,7 +18,19 @@ const Cell& ScreenBuffer::At(std::uint16_t column, std::uint16_t row) const {
 Cell& ScreenBuffer::CellAt(std::uint16_t column, std::uint16_t row) {
     const std::size_t index = Index(column, row);
     written_[index] = 1;
+    const std::uint32_t at = std::uint32_t{row} * columns_ + column;
+    if (changed_.first == changed_.end) {
+        changed_ = {at, at + 1};
+    } else {
+        changed_ = {std::min(changed_.first, at), std::max(changed_.end, at + 1)};
+    }
     return cells_[index];
+}
+
+ScreenBuffer::Span ScreenBuffer::TakeChanged() {
+    const Span taken = changed_;
+    changed_ = {0, 0};
+    return taken;
 }
 
 bool ScreenBuffer::SetCursor(Coord position) {

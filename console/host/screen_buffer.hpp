@@ -71,6 +71,17 @@ class ScreenBuffer {
     std::uint32_t GetCharacters(char* chars, std::uint32_t count, Coord start) const;
     std::uint32_t GetAttributes(std::uint16_t* attributes, std::uint32_t count, Coord start) const;
 
+    // The cells set since the last call, as positions counted row by row
+    // from the top-left cell (row * Columns() + column): [first, end), empty
+    // when equal. Kept per cell set, so that a renderer's work follows the
+    // cells a write touched, not the buffer's width. Across a scroll the
+    // positions hold only when the span was taken just before it.
+    struct Span {
+        std::uint32_t first;
+        std::uint32_t end;
+    };
+    Span TakeChanged();
+
     // Counts scrolls since construction, so a renderer can tell that every
     // row moved.
     std::uint64_t ScrollCount() const { return scrollCount_; }
@@ -102,6 +113,7 @@ class ScreenBuffer {
     Coord cursor_{};
     std::uint16_t attribute_ = kDefaultAttribute;
     std::uint64_t scrollCount_ = 0;
+    Span changed_{0, 0};
 };
 
 }  // namespace conkit::host

@@ -53,7 +53,7 @@ void ScreenRenderer::Repaint(bool clear) {
     }
     ForgetAll();
     scrolls_ = picture_.ScrollCount();
-    Update(0, static_cast<std::uint16_t>(picture_.Rows() - 1));
+    Update({0, std::uint32_t{picture_.Columns()} * picture_.Rows()});
 }
 
 void ScreenRenderer::ScrollUp() {
@@ -84,25 +84,44 @@ void ScreenRenderer::ScrollUp() {
         out_.Append("\x1b[r", 3);
         cursor_.reset();
     }
+    // A buffer taller than the terminal moves its next row into the
+    // terminal's last one, which the terminal scrolled in blank.
+    if (rows < picture_.Rows()) {
+        exposedRow_ = bottom;
+    }
     const std::size_t width = picture_.Columns();
     const auto end = shown_.begin() + static_cast<std::ptrdiff_t>(width * rows);
     std::copy(shown_.begin() + static_cast<std::ptrdiff_t>(width), end, shown_.begin());
     std::fill(end - static_cast<std::ptrdiff_t>(width), end, ShownCell{});
 }
 
-void ScreenRenderer::Update(std::uint16_t first, std::uint16_t last) {
+void ScreenRenderer::Update(ScreenBuffer::Span changed) {
+    const std::uint32_t width = picture_.Columns();
     if (picture_.ScrollCount() != scrolls_) {
         // Scrolled without the terminal: what it shows is no longer known.
         scrolls_ = picture_.ScrollCount();
         ForgetAll();
-        first = 0;
-        last = static_cast<std::uint16_t>(picture_.Rows() - 1);
+        changed = {0, width * picture_.Rows()};
     }
-    const std::uint16_t columns = VisibleColumns();
-    const std::uint16_t rows = VisibleRows();
-    for (std::uint32_t row = first; row <= last && row < rows; ++row) {
+    if (exposedRow_.has_value()) {
+        const std::uint32_t first = *exposedRow_ * width;
+        changed = changed.first >= changed.end
+                      ? ScreenBuffer::Span{first, first + width}
+                      : ScreenBuffer::Span{std::min(changed.first, first),
+                                           std::max(changed.end, first + width)};
+        exposedRow_.reset();
+    }
+    if (changed.first >= changed.end) {
+        return;
+    }
+    const std::uint32_t columns = VisibleColumns();
+    const std::uint32_t lastRow = (changed.end - 1) / width;
+    for (std::uint32_t row = changed.first / width; row <= lastRow && row < VisibleRows(); ++row) {
         const auto y = static_cast<std::uint16_t>(row);
-        for (std::uint16_t x = 0; x < columns; ++x) {
+        const std::uint32_t from = std::max(changed.first, row * width) - row * width;
+        const std::uint32_t to = std::min({changed.end - row * width, width, columns});
+        for (std::uint32_t column = from; column < to; ++column) {
+            const auto x = static_cast<std::uint16_t>(column);
             const Cell& wanted = picture_.At(x, y);
             const ShownCell& shown = Shown(x, y);
             if ((shown.character != wanted.character ||

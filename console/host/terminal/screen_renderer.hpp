@@ -48,9 +48,10 @@ class ScreenRenderer final : private CellRewriter {
     // the cells the program has not written keep what they show.
     void Repaint(bool clear);
 
-    // Paints the written cells of rows first to last that differ from what
-    // the terminal shows; every row when the buffer scrolled unseen.
-    void Update(std::uint16_t first, std::uint16_t last);
+    // Paints the written cells of the span (ScreenBuffer::TakeChanged) that
+    // differ from what the terminal shows; every cell when the buffer
+    // scrolled unseen.
+    void Update(ScreenBuffer::Span changed);
 
     // Scrolls the terminal's rows up by one as the buffer is about to; the
     // caller has painted the rows first.
@@ -91,6 +92,9 @@ class ScreenRenderer final : private CellRewriter {
     std::optional<Coord> cursor_;
     std::optional<std::uint16_t> pen_;
     std::uint64_t scrolls_ = 0;
+    // The terminal's last row after a scroll, when the buffer row now in it
+    // is still to be painted.
+    std::optional<std::uint16_t> exposedRow_;
 };
 
 }  // namespace conkit::host::terminal

@@ -170,12 +170,8 @@ void TerminalHost::BeforeScroll() {
     if (!settings_.outputIsTerminal || !started_) {
         return;
     }
-    renderer_.Update(unshownRow_, picture_.Cursor().row);
+    renderer_.Update(picture_.TakeChanged());
     renderer_.ScrollUp();
-    // The row that scrolled into the terminal's last row comes next.
-    const std::uint16_t shownRows = renderer_.TerminalSize().row;
-    unshownRow_ = static_cast<std::uint16_t>(
-        shownRows > 0 && shownRows < picture_.Rows() ? shownRows - 1 : picture_.Rows() - 1);
 }
 
 void TerminalHost::ServiceSignals() {
@@ -194,10 +190,10 @@ void TerminalHost::ServiceSignals() {
     UpdateExitRow();
 }
 
-void TerminalHost::Show(std::uint16_t firstRow, std::uint16_t lastRow) {
+void TerminalHost::Show() {
     UpdateExitRow();
     if (settings_.outputIsTerminal) {
-        renderer_.Update(firstRow, lastRow);
+        renderer_.Update(picture_.TakeChanged());
         out_.Flush();
     }
 }
@@ -209,9 +205,8 @@ void TerminalHost::WriteProcessed(const char* chars, std::uint32_t count) {
         out_.Append(chars, count);
         return;
     }
-    unshownRow_ = picture_.Cursor().row;
     picture_.Write(chars, count);
-    Show(unshownRow_, picture_.Cursor().row);
+    Show();
 }
 
 void TerminalHost::Echo(const char* chars, std::uint32_t count) {
@@ -488,8 +483,7 @@ bool TerminalHost::WriteConsoleOutputCharacterA(Handle output, const char* chars
     ServiceSignals();
     const std::uint32_t n = picture_.PutCharacters(chars, count, start);
     if (n > 0) {
-        Show(start.row,
-             static_cast<std::uint16_t>(start.row + (start.column + n - 1) / picture_.Columns()));
+        Show();
     }
     if (written != nullptr) {
         *written = n;
@@ -507,8 +501,7 @@ bool TerminalHost::WriteConsoleOutputAttribute(Handle output, const std::uint16_
     ServiceSignals();
     const std::uint32_t n = picture_.PutAttributes(attributes, count, start);
     if (n > 0) {
-        Show(start.row,
-             static_cast<std::uint16_t>(start.row + (start.column + n - 1) / picture_.Columns()));
+        Show();
     }
     if (written != nullptr) {
         *written = n;

@@ -124,7 +124,7 @@ class TerminalHost final : public ConsoleHost,
     void BeforeScroll() override;
     void ServiceSignals();
     void ApplySignalKeys();
-    void Show(std::uint16_t firstRow, std::uint16_t lastRow);
+    void Show();
     void WriteProcessed(const char* chars, std::uint32_t count);
     void Echo(const char* chars, std::uint32_t count) override;
     EchoLayout Layout() const override;
@@ -151,8 +151,6 @@ class TerminalHost final : public ConsoleHost,
     LineEditor editor_;
     PipeLineReader pipeLines_;
     std::uint32_t inputMode_ = kDefaultInputMode;
-    // The first row a write in progress changed that is not yet shown.
-    std::uint16_t unshownRow_ = 0;
     bool started_ = false;
     bool ownsSession_ = false;
 };
