@@ -7,6 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <string>
+
+#include "bench/cpu_time.hpp"
 
 #include "bench/socket_capture.hpp"
 
@@ -26,12 +29,12 @@ short CursesColour(std::uint32_t index) {
 
 }  // namespace
 
-NcursesPeer::NcursesPeer() {
+NcursesPeer::NcursesPeer(host::Coord size) {
     if (::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, socket_) != 0) {
         throw std::runtime_error("socketpair");
     }
-    ::setenv("COLUMNS", "80", 1);
-    ::setenv("LINES", "25", 1);
+    ::setenv("COLUMNS", std::to_string(size.column).c_str(), 1);
+    ::setenv("LINES", std::to_string(size.row).c_str(), 1);
     use_env(TRUE);
     output = ::fdopen(socket_[0], "w");
     input = std::fopen("/dev/null", "r");
@@ -83,10 +86,13 @@ void NcursesPeer::ShowAll(const host::ScreenBuffer& picture) {
 }
 
 OutputBreakdown NcursesPeer::Paint(const std::vector<host::Paint>& paints) {
+    const double start = ThreadCpuUs();
     for (const host::Paint& paint : paints) {
         Put(paint.cell.column, paint.cell.row, paint.attribute);
     }
-    return Refresh();
+    refresh();
+    lastPaintCpuUs_ = ThreadCpuUs() - start;
+    return DrainWrites(socket_[1]);
 }
 
 }  // namespace conkit::bench

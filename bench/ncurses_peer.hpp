@@ -12,8 +12,8 @@ namespace conkit::bench {
 
 class NcursesPeer {
   public:
-    // An 80x25 xterm-256color terminal whose output is counted per write.
-    NcursesPeer();
+    // An xterm-256color terminal of size whose output is counted per write.
+    explicit NcursesPeer(host::Coord size = {80, 25});
     ~NcursesPeer();
     NcursesPeer(const NcursesPeer&) = delete;
     NcursesPeer& operator=(const NcursesPeer&) = delete;
@@ -24,6 +24,10 @@ class NcursesPeer {
     // Paints the cells in order and refreshes once; returns what that sent.
     OutputBreakdown Paint(const std::vector<host::Paint>& paints);
 
+    // The CPU time, in microseconds, the last Paint took before its output
+    // was counted.
+    double LastPaintCpuUs() const { return lastPaintCpuUs_; }
+
   private:
     short PairFor(std::uint16_t attribute);
     void Put(std::uint16_t column, std::uint16_t row, std::uint16_t attribute);
@@ -32,6 +36,7 @@ class NcursesPeer {
     int socket_[2] = {-1, -1};
     short pairs_[256] = {};
     short nextPair_ = 1;
+    double lastPaintCpuUs_ = 0;
 };
 
 }  // namespace conkit::bench

@@ -8,11 +8,13 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <utility>
 #include <vector>
 
 #include "bench/allocation_counter.hpp"
+#include "bench/cpu_time.hpp"
 #include "bench/idle_cpu.hpp"
 #include "bench/key_waiters.hpp"
 #include "bench/ncurses_peer.hpp"
@@ -83,6 +85,75 @@ void CompareKeyWaits() {
     std::printf("\n");
 }
 
+// Rounds of kKeys timed for the CPU per key.
+constexpr int kCpuRounds = 20;
+
+struct KeyCpu {
+    double oursUs;
+    double theirsUs;
+};
+
+// The CPU per key of the game through the terminal host (the game's own work
+// included) against ncurses painting the cells the same key paints, on a
+// terminal of size; the writes are counted outside the timed parts.
+KeyCpu MeasureKeyCpu(host::Coord size) {
+    host::MemoryHost memory(size.column, size.row);
+    // The game's pauses add up to more idle time than a test allows.
+    memory.SetIdleLimitMs(UINT64_MAX);
+    NcursesPeer peer(size);
+    int sockets[2];
+    ::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, sockets);
+    const int nullInput = ::open("/dev/null", O_RDONLY);
+    host::terminal::TerminalSettings settings;
+    settings.outputIsTerminal = true;
+    settings.utf8 = true;
+    settings.terminalSize = size;
+    KeyCpu total{0, 0};
+    {
+        host::terminal::TerminalHost terminal(nullInput, sockets[0], settings);
+        for (int round = 0; round < kCpuRounds; ++round) {
+            // A new game each round, so that the keys never end it.
+            StartFresh(memory);
+            peer.ShowAll(memory.Screen());
+            StartFresh(terminal);
+            DrainWrites(sockets[1]);
+            for (const Key& key : kKeys) {
+                // Both play the key from the same game state.
+                const game::GameState before = game::gameState;
+                host::InstallHost(memory);
+                memory.ClearTrace();
+                game::HandleKey(key.code);
+                peer.Paint(memory.Paints());
+                total.theirsUs += peer.LastPaintCpuUs();
+
+                game::gameState = before;
+                host::InstallHost(terminal);
+                const double start = ThreadCpuUs();
+                game::HandleKey(key.code);
+                total.oursUs += ThreadCpuUs() - start;
+                DrainWrites(sockets[1]);
+            }
+        }
+    }
+    ::close(nullInput);
+    ::close(sockets[0]);
+    ::close(sockets[1]);
+    const double keys = kCpuRounds * static_cast<double>(std::size(kKeys));
+    return {total.oursUs / keys, total.theirsUs / keys};
+}
+
+void CompareKeyCpu() {
+    const KeyCpu small = MeasureKeyCpu({80, 25});
+    const KeyCpu large = MeasureKeyCpu({200, 60});
+    std::printf("| CPU per key (%d keys) | conkit | ncurses |\n|---|---|---|\n",
+                kCpuRounds * static_cast<int>(std::size(kKeys)));
+    std::printf("| 80x25 | %.1f us | %.1f us |\n", small.oursUs, small.theirsUs);
+    std::printf("| 200x60 | %.1f us | %.1f us |\n", large.oursUs, large.theirsUs);
+    PrintRatio("CPU per key at 80x25", small.oursUs, small.theirsUs, "ncurses");
+    PrintRatio("CPU per key at 200x60", large.oursUs, large.theirsUs, "ncurses");
+    std::printf("CPU per key, conkit 200x60 / 80x25: %.2f\n\n", large.oursUs / small.oursUs);
+}
+
 void PrintRow(const char* who, const char* key, const OutputBreakdown& b) {
     std::printf("| %-8s | %-18s | %6zu | %5zu | %10zu | %6zu | %3zu | %5zu |\n", who, key, b.writes,
                 b.bytes, b.characters, b.motion, b.sgr, b.other);
@@ -92,6 +163,7 @@ void PrintRow(const char* who, const char* key, const OutputBreakdown& b) {
 
 int Run(const char* game) {
     CompareKeyWaits();
+    CompareKeyCpu();
     // The cells each key paints, from the reference console.
     host::MemoryHost memory(80, 25);
     StartFresh(memory);
