@@ -48,11 +48,11 @@
 
 #include "conkit/host/console_host.hpp"
 #include "console/host/line_editor.hpp"
+#include "console/host/pipe_line_reader.hpp"
 #include "console/host/screen_buffer.hpp"
 #include "console/host/terminal/glyph_table.hpp"
 #include "console/host/terminal/input_source.hpp"
 #include "console/host/terminal/keyboard_input.hpp"
-#include "console/host/pipe_line_reader.hpp"
 #include "console/host/terminal/screen_renderer.hpp"
 #include "console/host/terminal/terminal_settings.hpp"
 #include "console/host/terminal/terminal_writer.hpp"
