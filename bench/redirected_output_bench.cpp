@@ -14,9 +14,9 @@
 #include <cstdio>
 
 #include "conkit/host/console_host.hpp"
-#include "console/host/terminal/terminal_host.hpp"
 #include "conkit/numbers.hpp"
 #include "conkit/screen.hpp"
+#include "console/host/terminal/terminal_host.hpp"
 
 namespace {
 

@@ -65,8 +65,7 @@ bool Readable(int fd) {
 }  // namespace
 
 TerminalHost::TerminalHost(int inputFd, int outputFd, const TerminalSettings& settings)
-    : inputFd_(inputFd),
-      outputFd_(outputFd),
+    : outputFd_(outputFd),
       ttyFd_(settings.inputIsTty       ? inputFd
              : ::isatty(outputFd) == 1 ? outputFd
                                        : -1),

@@ -136,7 +136,6 @@ class TerminalHost final : public ConsoleHost,
     std::uint32_t ReadLine(char* buffer, std::uint32_t count);
     std::uint32_t ReadTyped(char* buffer, std::uint32_t count);
 
-    int inputFd_;
     int outputFd_;
     // The tty whose modes the session sets: the input's, else the output's;
     // -1 for none.

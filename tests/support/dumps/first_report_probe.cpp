@@ -13,8 +13,8 @@
 #include <cstdio>
 #include <string>
 
-#include "console/host/memory/memory_host.hpp"
 #include "conkit/dumps/last_error.hpp"
+#include "console/host/memory/memory_host.hpp"
 
 int main() {
     conkit::host::MemoryHost console(200, 10);

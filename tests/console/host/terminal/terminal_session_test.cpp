@@ -54,6 +54,9 @@ class StartingSession {
             const rlimit noCore{0, 0};
             setrlimit(RLIMIT_CORE, &noCore);
             std::signal(signal, SIG_DFL);
+            // A group of its own under this process: a stop is not thrown
+            // away as it is in an orphaned group, whoever runs the test.
+            setpgid(0, 0);
             EnterSession({slave_, output_[1], true});
             for (;;) {
                 pause();
