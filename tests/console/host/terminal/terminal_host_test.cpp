@@ -20,6 +20,7 @@
 
 #include "tests/console/host/terminal/piped_terminal.hpp"
 #include "tests/console/host/terminal/pty_terminal.hpp"
+#include "tests/console/host/terminal/tty_modes.hpp"
 
 namespace conkit::host::terminal::testing {
 namespace {
@@ -38,17 +39,6 @@ std::string Read(ConsoleHost& host, std::uint32_t count) {
     host.ReadConsoleA(kIn, buffer.data(), count, &read);
     buffer.resize(read);
     return buffer;
-}
-
-termios Modes(int fd) {
-    termios modes{};
-    tcgetattr(fd, &modes);
-    return modes;
-}
-
-bool SameModes(const termios& a, const termios& b) {
-    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_lflag == b.c_lflag &&
-           std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
 }
 
 // Waits (within a second) until the host's side of the pty has bytes to read.

@@ -13,19 +13,13 @@
 
 #include <cstring>
 
+#include "tests/console/host/terminal/tty_modes.hpp"
+
 namespace conkit::host::terminal {
 namespace {
 
-termios Modes(int fd) {
-    termios modes{};
-    tcgetattr(fd, &modes);
-    return modes;
-}
-
-bool SameModes(const termios& a, const termios& b) {
-    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_lflag == b.c_lflag &&
-           std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
-}
+using testing::Modes;
+using testing::SameModes;
 
 class StartingSession {
   public:
