@@ -88,6 +88,38 @@ void CompareKeyWaits() {
 // Rounds of kKeys timed for the CPU per key.
 constexpr int kCpuRounds = 20;
 
+// A terminal host's output into a packet socket, so that every write(2)
+// is counted, with no input.
+class CountedOutput {
+  public:
+    CountedOutput() {
+        int sockets[2];
+        ::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, sockets);
+        written = sockets[0];
+        counted = sockets[1];
+    }
+    ~CountedOutput() {
+        for (const int fd : {nullInput, written, counted}) {
+            ::close(fd);
+        }
+    }
+    CountedOutput(const CountedOutput&) = delete;
+    CountedOutput& operator=(const CountedOutput&) = delete;
+
+    host::terminal::TerminalHost Host(host::Coord size) const {
+        host::terminal::TerminalSettings settings;
+        settings.outputIsTerminal = true;
+        settings.utf8 = true;
+        settings.terminalSize = size;
+        return host::terminal::TerminalHost(nullInput, written, settings);
+    }
+
+    const int nullInput = ::open("/dev/null", O_RDONLY);
+    int written = -1;
+    // Where the host's writes arrive, one packet each.
+    int counted = -1;
+};
+
 struct KeyCpu {
     double oursUs;
     double theirsUs;
@@ -101,22 +133,16 @@ KeyCpu MeasureKeyCpu(host::Coord size) {
     // The game's pauses add up to more idle time than a test allows.
     memory.SetIdleLimitMs(UINT64_MAX);
     NcursesPeer peer(size);
-    int sockets[2];
-    ::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, sockets);
-    const int nullInput = ::open("/dev/null", O_RDONLY);
-    host::terminal::TerminalSettings settings;
-    settings.outputIsTerminal = true;
-    settings.utf8 = true;
-    settings.terminalSize = size;
+    const CountedOutput output;
     KeyCpu total{0, 0};
     {
-        host::terminal::TerminalHost terminal(nullInput, sockets[0], settings);
+        host::terminal::TerminalHost terminal = output.Host(size);
         for (int round = 0; round < kCpuRounds; ++round) {
             // A new game each round, so that the keys never end it.
             StartFresh(memory);
             peer.ShowAll(memory.Screen());
             StartFresh(terminal);
-            DrainWrites(sockets[1]);
+            DrainWrites(output.counted);
             for (const Key& key : kKeys) {
                 // Both play the key from the same game state.
                 const game::GameState before = game::gameState;
@@ -131,13 +157,10 @@ KeyCpu MeasureKeyCpu(host::Coord size) {
                 const double start = ThreadCpuUs();
                 game::HandleKey(key.code);
                 total.oursUs += ThreadCpuUs() - start;
-                DrainWrites(sockets[1]);
+                DrainWrites(output.counted);
             }
         }
     }
-    ::close(nullInput);
-    ::close(sockets[0]);
-    ::close(sockets[1]);
     const double keys = kCpuRounds * static_cast<double>(std::size(kKeys));
     return {total.oursUs / keys, total.theirsUs / keys};
 }
@@ -170,15 +193,10 @@ int Run(const char* game) {
     NcursesPeer peer;
     peer.ShowAll(memory.Screen());
 
-    int sockets[2];
-    ::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, sockets);
-    const int nullInput = ::open("/dev/null", O_RDONLY);
-    host::terminal::TerminalSettings settings;
-    settings.outputIsTerminal = true;
-    settings.utf8 = true;
-    host::terminal::TerminalHost terminal(nullInput, sockets[0], settings);
+    const CountedOutput output;
+    host::terminal::TerminalHost terminal = output.Host({80, 25});
     StartFresh(terminal);
-    DrainWrites(sockets[1]);
+    DrainWrites(output.counted);
 
     std::printf(
         "| program  | key                | writes | bytes | characters | motion | SGR | other |\n");
@@ -194,7 +212,7 @@ int Run(const char* game) {
 
         host::InstallHost(terminal);
         game::HandleKey(key.code);
-        const OutputBreakdown hostKey = DrainWrites(sockets[1]);
+        const OutputBreakdown hostKey = DrainWrites(output.counted);
         PrintRow("conkit", key.name, hostKey);
         PrintRow("ncurses", key.name, peerKey);
         ours.writes += hostKey.writes;
@@ -215,7 +233,7 @@ int Run(const char* game) {
     const std::uint64_t before = AllocationsSoFar();
     for (int i = 0; i < kAllocationKeys; ++i) {
         game::HandleKey(kKeys[static_cast<std::size_t>(i) % std::size(kKeys)].code);
-        DrainWrites(sockets[1]);
+        DrainWrites(output.counted);
     }
     std::printf("heap allocations during %d keys after start-up: %llu (%s)\n", kAllocationKeys,
                 static_cast<unsigned long long>(AllocationsSoFar() - before),
@@ -226,7 +244,6 @@ int Run(const char* game) {
         std::printf("CPU while the game waits for a key (%.0f s): %.4f%% of one core\n",
                     kIdleSeconds, IdleCpuShare(game, kIdleSeconds) * 100.0);
     }
-    ::close(nullInput);
     return 0;
 }
 
