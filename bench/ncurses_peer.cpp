@@ -85,12 +85,15 @@ void NcursesPeer::ShowAll(const host::ScreenBuffer& picture) {
     Refresh();
 }
 
-OutputBreakdown NcursesPeer::Paint(const std::vector<host::Paint>& paints) {
+OutputBreakdown NcursesPeer::Paint(const std::vector<host::Paint>& paints, std::uint32_t pauseMs) {
     const double start = ThreadCpuUs();
     for (const host::Paint& paint : paints) {
         Put(paint.cell.column, paint.cell.row, paint.attribute);
     }
     refresh();
+    if (pauseMs > 0) {
+        napms(static_cast<int>(pauseMs));
+    }
     lastPaintCpuUs_ = ThreadCpuUs() - start;
     return DrainWrites(socket_[1]);
 }

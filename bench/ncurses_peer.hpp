@@ -21,11 +21,12 @@ class NcursesPeer {
     // Shows screen as it is, uncounted.
     void ShowAll(const host::ScreenBuffer& screen);
 
-    // Paints the cells in order and refreshes once; returns what that sent.
-    OutputBreakdown Paint(const std::vector<host::Paint>& paints);
+    // Paints the cells in order and refreshes once, then pauses for
+    // pauseMs as the game does after a key; returns what the refresh sent.
+    OutputBreakdown Paint(const std::vector<host::Paint>& paints, std::uint32_t pauseMs = 0);
 
-    // The CPU time, in microseconds, the last Paint took before its output
-    // was counted.
+    // The CPU time, in microseconds, the last Paint took (its pause
+    // included) before its output was counted.
     double LastPaintCpuUs() const { return lastPaintCpuUs_; }
 
   private:

@@ -8,8 +8,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 #include <utility>
 #include <vector>
 
@@ -85,7 +88,7 @@ void CompareKeyWaits() {
     std::printf("\n");
 }
 
-// Rounds of kKeys timed for the CPU per key.
+// Rounds of kKeys timed at each size for the CPU per key.
 constexpr int kCpuRounds = 20;
 
 // A terminal host's output into a packet socket, so that every write(2)
@@ -120,61 +123,84 @@ class CountedOutput {
     int counted = -1;
 };
 
-struct KeyCpu {
-    double oursUs;
-    double theirsUs;
+// Thread CPU times, in microseconds, one sample per key (per round for the
+// pause alone).
+struct KeyCpuSamples {
+    std::vector<double> ours;
+    std::vector<double> theirs;
+    std::vector<double> pauseAlone;
 };
 
-// The CPU per key of the game through the terminal host (the game's own work
-// included) against ncurses painting the cells the same key paints, on a
-// terminal of size; the writes are counted outside the timed parts.
-KeyCpu MeasureKeyCpu(host::Coord size) {
+double Median(std::vector<double> samples) {
+    const auto middle = samples.begin() + static_cast<std::ptrdiff_t>(samples.size() / 2);
+    std::nth_element(samples.begin(), middle, samples.end());
+    return *middle;
+}
+
+// One new game on a terminal of size, so that the keys never end it: each
+// key played by the game through the terminal host (its own work, its
+// write(2) calls and its pause included) and by ncurses painting the cells
+// the same key paints and pausing as long. Writes are counted outside the
+// timed parts.
+void PlayRound(host::Coord size, KeyCpuSamples& samples) {
     host::MemoryHost memory(size.column, size.row);
     // The game's pauses add up to more idle time than a test allows.
     memory.SetIdleLimitMs(UINT64_MAX);
     NcursesPeer peer(size);
     const CountedOutput output;
-    KeyCpu total{0, 0};
-    {
-        host::terminal::TerminalHost terminal = output.Host(size);
-        for (int round = 0; round < kCpuRounds; ++round) {
-            // A new game each round, so that the keys never end it.
-            StartFresh(memory);
-            peer.ShowAll(memory.Screen());
-            StartFresh(terminal);
-            DrainWrites(output.counted);
-            for (const Key& key : kKeys) {
-                // Both play the key from the same game state.
-                const game::GameState before = game::gameState;
-                host::InstallHost(memory);
-                memory.ClearTrace();
-                game::HandleKey(key.code);
-                peer.Paint(memory.Paints());
-                total.theirsUs += peer.LastPaintCpuUs();
+    host::terminal::TerminalHost terminal = output.Host(size);
+    StartFresh(memory);
+    peer.ShowAll(memory.Screen());
+    StartFresh(terminal);
+    DrainWrites(output.counted);
+    std::uint32_t pauseMs = 0;
+    for (const Key& key : kKeys) {
+        // Both play the key from the same game state.
+        const game::GameState before = game::gameState;
+        host::InstallHost(memory);
+        memory.ClearTrace();
+        const std::uint64_t keyStartMs = memory.NowMs();
+        game::HandleKey(key.code);
+        pauseMs = static_cast<std::uint32_t>(memory.NowMs() - keyStartMs);
+        peer.Paint(memory.Paints(), pauseMs);
+        samples.theirs.push_back(peer.LastPaintCpuUs());
 
-                game::gameState = before;
-                host::InstallHost(terminal);
-                const double start = ThreadCpuUs();
-                game::HandleKey(key.code);
-                total.oursUs += ThreadCpuUs() - start;
-                DrainWrites(output.counted);
-            }
-        }
+        game::gameState = before;
+        host::InstallHost(terminal);
+        const double start = ThreadCpuUs();
+        game::HandleKey(key.code);
+        samples.ours.push_back(ThreadCpuUs() - start);
+        DrainWrites(output.counted);
     }
-    const double keys = kCpuRounds * static_cast<double>(std::size(kKeys));
-    return {total.oursUs / keys, total.theirsUs / keys};
+    const double start = ThreadCpuUs();
+    const timespec pause{0, static_cast<long>(pauseMs) * 1'000'000L};
+    ::nanosleep(&pause, nullptr);
+    samples.pauseAlone.push_back(ThreadCpuUs() - start);
 }
 
+// The two sizes take turns round by round, so that whatever else the
+// machine does weighs on both alike.
 void CompareKeyCpu() {
-    const KeyCpu small = MeasureKeyCpu({80, 25});
-    const KeyCpu large = MeasureKeyCpu({200, 60});
-    std::printf("| CPU per key (%d keys) | conkit | ncurses |\n|---|---|---|\n",
-                kCpuRounds * static_cast<int>(std::size(kKeys)));
-    std::printf("| 80x25 | %.1f us | %.1f us |\n", small.oursUs, small.theirsUs);
-    std::printf("| 200x60 | %.1f us | %.1f us |\n", large.oursUs, large.theirsUs);
-    PrintRatio("CPU per key at 80x25", small.oursUs, small.theirsUs, "ncurses");
-    PrintRatio("CPU per key at 200x60", large.oursUs, large.theirsUs, "ncurses");
-    std::printf("CPU per key, conkit 200x60 / 80x25: %.2f\n\n", large.oursUs / small.oursUs);
+    constexpr host::Coord kSmall{80, 25};
+    constexpr host::Coord kLarge{200, 60};
+    KeyCpuSamples small;
+    KeyCpuSamples large;
+    for (int round = 0; round < kCpuRounds; ++round) {
+        PlayRound(kSmall, small);
+        PlayRound(kLarge, large);
+    }
+    const double ours[] = {Median(small.ours), Median(large.ours)};
+    const double theirs[] = {Median(small.theirs), Median(large.theirs)};
+    std::printf("| CPU per key (median of %zu keys) | conkit | ncurses | the pause alone |\n",
+                small.ours.size());
+    std::printf("|---|---|---|---|\n");
+    std::printf("| 80x25 | %.1f us | %.1f us | %.1f us |\n", ours[0], theirs[0],
+                Median(small.pauseAlone));
+    std::printf("| 200x60 | %.1f us | %.1f us | %.1f us |\n", ours[1], theirs[1],
+                Median(large.pauseAlone));
+    PrintRatio("CPU per key at 80x25", ours[0], theirs[0], "ncurses");
+    PrintRatio("CPU per key at 200x60", ours[1], theirs[1], "ncurses");
+    std::printf("CPU per key, conkit 200x60 / 80x25: %.2f\n\n", ours[1] / ours[0]);
 }
 
 void PrintRow(const char* who, const char* key, const OutputBreakdown& b) {
