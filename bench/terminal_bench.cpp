@@ -1,7 +1,7 @@
-// How much the terminal host sends for one handled game key, against an
-// ncurses program making the same screen change; the CPU a key wait uses and
-// how late it sees a key, against ncurses' getch() and a sleep-and-poll loop;
-// the heap allocations after start-up.
+// How much the terminal host sends for one handled game key, and the CPU
+// the key costs, against an ncurses program making the same screen change;
+// the CPU a key wait uses and how late it sees a key, against ncurses'
+// getch() and a sleep-and-poll loop; the heap allocations after start-up.
 //
 //   terminal_bench [path to blockgame]
 #include <fcntl.h>
