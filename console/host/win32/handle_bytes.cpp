@@ -12,6 +12,8 @@ void HandleBytes::Use(Handle input) {
         return;
     }
     input_ = input;
+    begin_ = end_ = 0;
+    ended_ = false;
     // Without a thread of its own a pipe is read as a file is: a look for
     // keys may then wait for them.
     viaPipeReader_ = ::GetFileType(NativeHandle(input)) == FILE_TYPE_PIPE && pipe_.Start(input);

@@ -20,6 +20,9 @@ void CloseIfOpen(void*& handle) {
 }  // namespace
 
 bool PipeReader::Start(Handle pipe) {
+    if (arrived_ != nullptr) {
+        return false;
+    }
     pipe_ = pipe;
     arrived_ = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
     // Signalled: the first chunk may be read at once.

@@ -18,7 +18,7 @@ class PipeReader {
     static constexpr std::size_t kChunk = 128;
 
     // Starts reading pipe; false, with nothing started, when no thread could
-    // be made.
+    // be made or one already reads another pipe.
     bool Start(Handle pipe);
 
     // Copies the chunk that has arrived to bytes (kChunk of room) and
