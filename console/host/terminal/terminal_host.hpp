@@ -47,6 +47,7 @@
 #include <cstdint>
 
 #include "conkit/host/console_host.hpp"
+#include "console/host/input_end.hpp"
 #include "console/host/line_editor.hpp"
 #include "console/host/pipe_line_reader.hpp"
 #include "console/host/screen_buffer.hpp"
@@ -58,9 +59,6 @@
 #include "console/host/terminal/terminal_writer.hpp"
 
 namespace conkit::host::terminal {
-
-// The exit status when no more keys can come (EX_IOERR).
-inline constexpr int kInputEndedStatus = 74;
 
 class TerminalHost final : public ConsoleHost,
                            private EchoTarget,

@@ -2,6 +2,11 @@
 // of the same name, with the seam's plain records converted to and from the
 // Windows ones. Where Wine's console breaks the contract, the host mends the
 // result (see wine_corrections.hpp).
+//
+// An input that is no console (a file or a pipe) gives key events decoded
+// from its bytes as the terminal host decodes them, and lines from the same
+// bytes. Waiting for a key once it has ended and nothing is queued ends the
+// process as on POSIX (see input_end.hpp).
 #pragma once
 
 #include <cstdint>
@@ -38,6 +43,15 @@ class Win32Host final : public ConsoleHost {
                                     Coord start, std::uint32_t* read) override;
     void Sleep(std::uint32_t milliseconds) override;
     [[noreturn]] void ExitProcess(std::uint32_t status) override;
+
+  private:
+    // Decodes the keys of an input that is no console; ends the process
+    // when none can come any more.
+    void PumpStreamKeys(Handle input);
+    // Says on stderr that the input has ended and exits with
+    // kInputEndedStatus. Nothing else needs restoring: a console mode cannot
+    // be set on such an input, and the output is never buffered.
+    [[noreturn]] void EndOfInput();
 };
 
 }  // namespace conkit::host

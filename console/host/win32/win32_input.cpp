@@ -5,8 +5,11 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 
 #include "console/host/pipe_line_reader.hpp"
+#include "console/host/stream_keys.hpp"
+#include "console/host/win32/handle_bytes.hpp"
 #include "console/host/win32/native_handle.hpp"
 #include "console/host/win32/win32_host.hpp"
 #include "console/host/win32/wine_corrections.hpp"
@@ -53,34 +56,21 @@ bool TakeRecords(NativeInputCall call, Handle input, InputRecord* records, std::
     return ok != FALSE;
 }
 
-// The bytes of an input handle that is no console (a file or a pipe), read
-// a block at a time.
-class FileBytes final : public terminal::ByteStream {
-  public:
-    void Use(Handle input) { input_ = input; }
-    int NextByte() override {
-        if (next_ == end_) {
-            DWORD got = 0;
-            if (::ReadFile(NativeHandle(input_), bytes_.data(), kBlock, &got, nullptr) == FALSE ||
-                got == 0) {
-                return -1;
-            }
-            next_ = 0;
-            end_ = got;
-        }
-        return static_cast<unsigned char>(bytes_[next_++]);
-    }
+bool IsConsole(Handle input) {
+    DWORD mode = 0;
+    return ::GetConsoleMode(NativeHandle(input), &mode) != FALSE;
+}
 
-  private:
-    static constexpr DWORD kBlock = 512;
-    Handle input_ = 0;
-    std::array<char, kBlock> bytes_{};
-    DWORD next_ = 0;
-    DWORD end_ = 0;
-};
+std::chrono::milliseconds SteadyNow() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+}
 
-FileBytes fileBytes;
-terminal::PipeLineReader fileLines;
+// An input that is no console gives its keys and its lines from one byte
+// stream.
+HandleBytes streamBytes;
+StreamKeys streamKeys(streamBytes);
+terminal::PipeLineReader streamLines;
 
 }  // namespace
 
@@ -97,26 +87,48 @@ bool Win32Host::SetConsoleMode(Handle input, std::uint32_t mode) {
     return ::SetConsoleMode(NativeHandle(input), mode) != FALSE;
 }
 
+void Win32Host::PumpStreamKeys(Handle input) {
+    streamBytes.Use(input);
+    streamKeys.Pump(SteadyNow());
+    if (streamKeys.Exhausted()) {
+        EndOfInput();
+    }
+}
+
 bool Win32Host::PeekConsoleInputA(Handle input, InputRecord* records, std::uint32_t length,
                                   std::uint32_t* count) {
-    return TakeRecords(&::PeekConsoleInputA, input, records, length, count);
+    if (IsConsole(input)) {
+        return TakeRecords(&::PeekConsoleInputA, input, records, length, count);
+    }
+    PumpStreamKeys(input);
+    *count = streamKeys.Queue().Peek(records, length);
+    return true;
 }
 
 bool Win32Host::ReadConsoleInputA(Handle input, InputRecord* records, std::uint32_t length,
                                   std::uint32_t* count) {
-    return TakeRecords(&::ReadConsoleInputA, input, records, length, count);
+    if (IsConsole(input)) {
+        return TakeRecords(&::ReadConsoleInputA, input, records, length, count);
+    }
+    PumpStreamKeys(input);
+    *count = streamKeys.Queue().Read(records, length);
+    return true;
 }
 
 bool Win32Host::FlushConsoleInputBuffer(Handle input) {
-    return ::FlushConsoleInputBuffer(NativeHandle(input)) != FALSE;
+    if (IsConsole(input)) {
+        return ::FlushConsoleInputBuffer(NativeHandle(input)) != FALSE;
+    }
+    streamBytes.Use(input);
+    streamKeys.Discard(SteadyNow());
+    return true;
 }
 
 bool Win32Host::ReadConsoleA(Handle input, char* buffer, std::uint32_t count, std::uint32_t* read) {
-    DWORD mode = 0;
-    if (::GetConsoleMode(NativeHandle(input), &mode) == FALSE) {
+    if (!IsConsole(input)) {
         // Lines ended by LF or CR LF, given with CR LF as a console gives them.
-        fileBytes.Use(input);
-        *read = fileLines.Read(fileBytes, buffer, count);
+        streamBytes.Use(input);
+        *read = streamLines.Read(streamBytes, buffer, count);
         return true;
     }
     DWORD done = 0;
