@@ -3,11 +3,16 @@
 namespace conkit::host {
 namespace {
 
-// As the terminal host: enough rounds to drain what was typed or pasted
-// ahead, few enough that a never-ending stream cannot hold a flush for long.
+// Enough rounds to drain what a fast typist or a paste left, few enough
+// that a never-ending stream cannot hold a flush for long.
 constexpr int kDiscardRounds = 32;
 
 }  // namespace
+
+std::chrono::milliseconds SteadyNow() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+}
 
 void StreamKeys::DecodeReady(std::chrono::milliseconds now) {
     const auto bytes = source_.FillReady();
@@ -39,6 +44,22 @@ void StreamKeys::Discard(std::chrono::milliseconds now) {
 
 void StreamKeys::Key(const InputRecord& record) {
     queue_.Push(record);
+}
+
+void StreamKeys::KittyFlagsReported(std::uint32_t flags) {
+    if (replies_ != nullptr) {
+        replies_->KittyFlagsReported(flags);
+    }
+}
+
+void StreamKeys::DeviceAttributesReported() {
+    if (replies_ != nullptr) {
+        replies_->DeviceAttributesReported();
+    }
+}
+
+bool StreamKeys::CursorPositionReported(std::uint32_t row, std::uint32_t column) {
+    return replies_ != nullptr && replies_->CursorPositionReported(row, column);
 }
 
 }  // namespace conkit::host

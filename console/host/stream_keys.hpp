@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "console/host/decoding/key_decoder.hpp"
@@ -28,17 +29,30 @@ class ReadyBytes {
     ~ReadyBytes() = default;
 };
 
+// The steady clock in milliseconds, as the decoder takes its times.
+std::chrono::milliseconds SteadyNow();
+
 class StreamKeys final : private terminal::DecoderSink {
   public:
-    explicit StreamKeys(ReadyBytes& source) : source_(source) {}
+    // replies, when given, receives the terminal's answers to queries;
+    // without it such bytes are dropped, as a file or a pipe answers none.
+    explicit StreamKeys(ReadyBytes& source, terminal::ReplySink* replies = nullptr)
+        : source_(source), replies_(replies) {}
 
     // When the queue is empty, decodes an ESC that waited past its timeout
     // and the bytes ready at now. Never blocks.
     void Pump(std::chrono::milliseconds now);
 
     // Throws away the queued events and the bytes ready now (a bounded
-    // amount), as a console flush throws away what was typed ahead.
+    // amount), as a console flush throws away what was typed ahead. A
+    // sequence whose first bytes were among them is still recognised whole.
     void Discard(std::chrono::milliseconds now);
+
+    // Decodes the bytes ready at now, whatever is queued.
+    void DecodeReady(std::chrono::milliseconds now);
+
+    // When an unfinished sequence must be decided; nothing when none waits.
+    std::optional<std::chrono::milliseconds> Deadline() const { return decoder_.Deadline(); }
 
     // True when no key can come any more.
     bool Exhausted() const { return queue_.Empty() && source_.Ended(); }
@@ -46,13 +60,13 @@ class StreamKeys final : private terminal::DecoderSink {
     InputQueue& Queue() { return queue_; }
 
   private:
-    void DecodeReady(std::chrono::milliseconds now);
     void Key(const InputRecord& record) override;
-    // A stream answers no terminal query: such bytes are dropped.
-    void KittyFlagsReported(std::uint32_t) override {}
-    void DeviceAttributesReported() override {}
+    void KittyFlagsReported(std::uint32_t flags) override;
+    void DeviceAttributesReported() override;
+    bool CursorPositionReported(std::uint32_t row, std::uint32_t column) override;
 
     ReadyBytes& source_;
+    terminal::ReplySink* replies_;
     terminal::KeyDecoder decoder_;
     InputQueue queue_;
 };

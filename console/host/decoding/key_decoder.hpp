@@ -18,11 +18,9 @@
 
 namespace conkit::host::terminal {
 
-// Receives what the decoder recognises.
-class DecoderSink {
+// Receives the terminal's answers to queries that the decoder recognises.
+class ReplySink {
   public:
-    // A key press or release, as a console input record.
-    virtual void Key(const InputRecord& record) = 0;
     // The terminal answered the kitty keyboard protocol query (CSI ? flags u).
     virtual void KittyFlagsReported(std::uint32_t flags) = 0;
     // The terminal answered the primary device attributes query (CSI ? ... c).
@@ -33,6 +31,16 @@ class DecoderSink {
     virtual bool CursorPositionReported(std::uint32_t /*row*/, std::uint32_t /*column*/) {
         return false;
     }
+
+  protected:
+    ~ReplySink() = default;
+};
+
+// Receives what the decoder recognises: keys and answers.
+class DecoderSink : public ReplySink {
+  public:
+    // A key press or release, as a console input record.
+    virtual void Key(const InputRecord& record) = 0;
 
   protected:
     ~DecoderSink() = default;

@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <span>
 
+#include "console/host/stream_keys.hpp"
+
 namespace conkit::host::terminal {
 
-class InputSource {
+class InputSource final : public ReadyBytes {
   public:
     // The most bytes one read takes; small enough that what they decode to
     // always fits in the input queue.
@@ -20,18 +22,18 @@ class InputSource {
 
     // When nothing is buffered, reads what is ready now without waiting.
     // Returns the bytes buffered.
-    std::span<const std::uint8_t> FillReady();
+    std::span<const std::uint8_t> FillReady() override;
 
     // Bytes buffered and not yet consumed.
     std::span<const std::uint8_t> Buffered() const;
-    void Consume(std::size_t count);
+    void Consume(std::size_t count) override;
 
     // Waits until bytes are ready, the input ends, timeoutMs passes (-1:
     // no limit) or a signal arrives; the signal mask is mask while waiting.
     void Wait(int timeoutMs, const sigset_t& mask) const;
 
     // True once a read found the end of the input.
-    bool Ended() const { return ended_; }
+    bool Ended() const override { return ended_; }
 
   private:
     int fd_;

@@ -1,6 +1,5 @@
-// Key events from the input bytes: the decoder turns them into console
-// input records, which wait in the input queue until a console call takes
-// them. Also notes the terminal's answers to the start-up queries.
+// Key events from the terminal's bytes, decoded as any byte stream's are
+// (stream_keys.hpp), and the terminal's answers to the start-up queries.
 #pragma once
 
 #include <chrono>
@@ -9,27 +8,28 @@
 
 #include "console/host/decoding/key_decoder.hpp"
 #include "console/host/input_queue.hpp"
+#include "console/host/stream_keys.hpp"
 #include "console/host/terminal/input_source.hpp"
 
 namespace conkit::host::terminal {
 
-class KeyboardInput final : private DecoderSink {
+class KeyboardInput final : private ReplySink {
   public:
-    explicit KeyboardInput(InputSource& source) : source_(source) {}
+    explicit KeyboardInput(InputSource& source) : source_(source), keys_(source, this) {}
 
     // When the queue is empty, decodes the bytes ready now and an ESC that
     // waited past its timeout. Never blocks.
-    void Pump();
+    void Pump() { keys_.Pump(SteadyNow()); }
 
-    InputQueue& Queue() { return queue_; }
+    InputQueue& Queue() { return keys_.Queue(); }
 
     // Throws away the queued events and the bytes ready now. A sequence
     // whose first bytes were among them is still recognised whole.
-    void Discard();
+    void Discard() { keys_.Discard(SteadyNow()); }
 
     // True when no key can come any more: the queue is empty and the input
     // has ended.
-    bool Exhausted() const { return queue_.Empty() && source_.Ended(); }
+    bool Exhausted() const { return keys_.Exhausted(); }
 
     // How long until an unfinished sequence must be decided; nothing when
     // none waits.
@@ -52,15 +52,12 @@ class KeyboardInput final : private DecoderSink {
     std::optional<Coord> TakeCursorReport();
 
   private:
-    void Key(const InputRecord& record) override;
     void KittyFlagsReported(std::uint32_t flags) override;
     void DeviceAttributesReported() override;
     bool CursorPositionReported(std::uint32_t row, std::uint32_t column) override;
-    void DecodeBuffered(std::chrono::milliseconds now);
 
     InputSource& source_;
-    KeyDecoder decoder_;
-    InputQueue queue_;
+    StreamKeys keys_;
     bool kittyAnswered_ = false;
     bool attributesAnswered_ = false;
     bool kittyNoticed_ = false;
@@ -68,8 +65,5 @@ class KeyboardInput final : private DecoderSink {
     bool cursorReportAwaited_ = false;
     std::optional<Coord> cursorReport_;
 };
-
-// The steady clock in milliseconds, as the decoder takes its times.
-std::chrono::milliseconds SteadyNow();
 
 }  // namespace conkit::host::terminal

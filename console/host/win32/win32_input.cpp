@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 
 #include "console/host/pipe_line_reader.hpp"
 #include "console/host/stream_keys.hpp"
@@ -59,11 +58,6 @@ bool TakeRecords(NativeInputCall call, Handle input, InputRecord* records, std::
 bool IsConsole(Handle input) {
     DWORD mode = 0;
     return ::GetConsoleMode(NativeHandle(input), &mode) != FALSE;
-}
-
-std::chrono::milliseconds SteadyNow() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now().time_since_epoch());
 }
 
 // An input that is no console gives its keys and its lines from one byte
