@@ -92,7 +92,7 @@ void Enable() {
     }
     if (session.setup.outputIsTerminal) {
         SmallText text;
-        text.Add("\x1b[?9001h");
+        text.Add("\x1b[?9001h\x1b[?1036h");
         if (session.kittyPushed != 0) {
             text.Add("\x1b[>");
             text.AddDecimal(kKittyFlags);
@@ -120,7 +120,7 @@ void Disable() {
         if (session.kittyPushed != 0) {
             text.Add("\x1b[<u");
         }
-        text.Add("\x1b[?9001l");
+        text.Add("\x1b[?9001l\x1b[?1036l");
         text.WriteTo(session.setup.outputFd);
     }
     if (session.setup.ttyFd >= 0) {

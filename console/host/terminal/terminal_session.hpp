@@ -7,6 +7,11 @@
 // While a session is active the tty is non-canonical with no echo and no
 // output processing; ISIG follows SetSignalKeys. Sequences sent:
 //   CSI ? 9001 h / l   win32-input-mode on / off
+//   CSI ? 1036 h / l   meta sends escape on / off: Alt+key comes as ESC
+//                      and the key, not as the key with its high bit set
+//                      (a character of its own in UTF-8)
+// The keypad stays in normal mode: in application mode st and
+// rxvt-unicode send the keypad's arrows as the keypad's digits.
 //   CSI > flags u      push kitty keyboard flags; CSI < u pops them
 //   CSI 0 m, CSI ? 25 h   reset colours, show the cursor (on the way out)
 //

@@ -69,7 +69,7 @@ TEST(TerminalModesTest, FirstUseEntersTheSessionModesAndTheEndRestoresTheUsersOn
     EXPECT_TRUE(SameModes(Modes(terminal.Slave()), before));
     EXPECT_NE(shown.find("\x1b[0m"), std::string::npos);
     EXPECT_NE(shown.find("\x1b[?25h"), std::string::npos);
-    EXPECT_NE(shown.find("\x1b[?9001l"), std::string::npos);
+    EXPECT_NE(shown.find("\x1b[?9001l\x1b[?1036l"), std::string::npos);
 }
 
 TEST(TerminalModesTest, WaitingInModeZeroTurnsTheSignalKeysOffSoCtrlCIsAKey) {
@@ -102,7 +102,7 @@ TEST(TerminalProtocolsTest, KittyFlagsArePushedWhenTheTerminalAnswersAndPoppedAt
     PtyTerminal terminal;
     terminal.Host().GetStdHandle(StdHandle::input);
     const std::string startup = terminal.Drain();
-    EXPECT_NE(startup.find("\x1b[?9001h"), std::string::npos);
+    EXPECT_NE(startup.find("\x1b[?9001h\x1b[?1036h"), std::string::npos);
     EXPECT_NE(startup.find("\x1b[?u\x1b[6n\x1b[c"), std::string::npos);
     terminal.Type("\x1b[?0u\x1b[?62;22c");
     AwaitTyped(terminal.Slave());
