@@ -11,6 +11,7 @@
 #include <cstring>
 #include <ctime>
 
+#include "console/host/terminal/system_calls.hpp"
 #include "console/host/terminal/terminal_session.hpp"
 
 namespace conkit::host::terminal {
@@ -33,7 +34,7 @@ bool IsTypedCharacter(const InputRecord& record) {
 
 void SayWhyInputEnded(bool hungUp) {
     const char* reason = hungUp ? ": terminal hung up\n" : ": input ended\n";
-    WriteAll(2, program_invocation_short_name, std::strlen(program_invocation_short_name));
+    WriteAll(2, ProgramName(), std::strlen(ProgramName()));
     WriteAll(2, reason, std::strlen(reason));
 }
 
@@ -527,7 +528,7 @@ void TerminalHost::Sleep(std::uint32_t milliseconds) {
     ApplySignalKeys();
     timespec remaining{static_cast<time_t>(milliseconds / 1000),
                        static_cast<long>(milliseconds % 1000) * 1'000'000L};
-    while (clock_nanosleep(CLOCK_MONOTONIC, 0, &remaining, &remaining) == EINTR) {
+    while (SleepMonotonic(&remaining) == EINTR) {
     }
     ServiceSignals();
 }

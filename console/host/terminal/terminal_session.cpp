@@ -39,6 +39,9 @@ constexpr int kFatalSignals[] = {
 #if defined(__linux__)
     SIGSTKFLT, SIGIO,   SIGPWR,
 #endif
+#if defined(SIGEMT)
+    SIGEMT,
+#endif
 };
 
 // A few bytes gathered on the stack, usable inside a signal handler.
