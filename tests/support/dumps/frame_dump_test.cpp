@@ -325,6 +325,14 @@ std::size_t CountOf(const std::string& text, const std::string& part) {
 
 class StackEdgeTest : public FrameDumpTest {
   protected:
+    void SetUp() override {
+        FrameDumpTest::SetUp();
+        DumpOnGuardedStack({0, 0, 0});
+        if (frameBase_ < stack_.Low() || frameBase_ >= stack_.High()) {
+            GTEST_SKIP() << "the thread did not run on the stack it was given (qemu-user)";
+        }
+    }
+
     // The output of a dump with the given counts on the guarded stack.
     std::string DumpOnGuardedStack(Counts counts) {
         console().ClearTrace();
