@@ -3,6 +3,7 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,20 +12,18 @@
 #include <cstring>
 #include <ctime>
 
-#include "console/host/terminal/terminal_session.hpp"
-
 namespace conkit::host::terminal {
 namespace {
 
-// Room for a full repaint whose every cell changes colour; larger changes
-// are written in pieces.
-constexpr std::size_t kBytesPerCell = 16;
-constexpr std::size_t kLargestWrite = std::size_t{256} * 1024;
+// Room for a full repaint of a large terminal in one piece; pages never
+// used cost nothing.
+constexpr std::size_t kTerminalWriterCapacity = std::size_t{256} * 1024;
+// Collected output to a file or a pipe, as a C program's standard output.
+constexpr std::size_t kPlainWriterCapacity = std::size_t{36} * 1024;
 
-std::size_t WriterCapacity(Coord terminalSize) {
-    const Coord buffer = BufferSizeFor(terminalSize);
-    return std::min(std::size_t{buffer.column} * buffer.row * kBytesPerCell + 4096, kLargestWrite);
-}
+// Every size the buffer may take when the terminal is resized.
+constexpr std::size_t kCapacityCells =
+    std::size_t{kMaximumBufferSize.column} * kMaximumBufferSize.row;
 
 bool IsTypedCharacter(const InputRecord& record) {
     return record.eventType == kKeyEvent && (record.key.keyDown & 1U) != 0 &&
@@ -46,21 +45,25 @@ bool SameTty(int fd, int ttyFd) {
            S_ISCHR(first.st_mode) && first.st_rdev == second.st_rdev;
 }
 
-// The writer whose collected output the session writes on its way out.
-TerminalWriter* pendingWriter = nullptr;
-
-void FlushPendingWriter() {
-    if (pendingWriter != nullptr) {
-        pendingWriter->Flush();
-    }
-}
-
 // True when fd was opened for reading as well, so that a terminal's replies
 // can be read from it.
 bool Readable(int fd) {
     const int flags = ::fcntl(fd, F_GETFL);
     return flags >= 0 && (flags & O_ACCMODE) == O_RDWR;
 }
+
+// True when LF written to fd moves straight down: it is no tty, or its
+// output processing adds no CR.
+bool PlainLineFeed(int fd) {
+    termios modes{};
+    if (::tcgetattr(fd, &modes) != 0) {
+        return true;
+    }
+    return (modes.c_oflag & OPOST) == 0 || (modes.c_oflag & ONLCR) == 0;
+}
+
+// The host whose collected output the session writes on its way out.
+TerminalHost* leavingHost = nullptr;
 
 }  // namespace
 
@@ -69,22 +72,29 @@ TerminalHost::TerminalHost(int inputFd, int outputFd, const TerminalSettings& se
       ttyFd_(settings.inputIsTty       ? inputFd
              : ::isatty(outputFd) == 1 ? outputFd
                                        : -1),
+      replyFd_(settings.inputIsTty                               ? inputFd
+               : SameTty(outputFd, ttyFd_) && Readable(outputFd) ? outputFd
+                                                                 : -1),
       settings_(settings),
       picture_(BufferSizeFor(settings.terminalSize).column,
-               BufferSizeFor(settings.terminalSize).row),
+               BufferSizeFor(settings.terminalSize).row, kMaximumBufferSize),
       glyphs_(settings.utf8),
-      out_(outputFd, WriterCapacity(settings.terminalSize)),
-      renderer_(picture_, glyphs_, out_, ::isatty(outputFd) != 1 || SameTty(outputFd, ttyFd_)),
+      out_(outputFd, settings.outputIsTerminal ? kTerminalWriterCapacity : kPlainWriterCapacity),
+      renderer_(picture_, glyphs_, out_, kCapacityCells),
       source_(inputFd),
-      keyboard_(source_) {
+      keyboard_(source_),
+      editor_(typedLine_) {
     picture_.SetScrollObserver(this);
 }
 
 TerminalHost::~TerminalHost() {
-    Leave();
-    if (pendingWriter == &out_) {
-        SetPendingOutputFlush(nullptr);
-        pendingWriter = nullptr;
+    out_.Flush();
+    if (ownsSession_) {
+        LeaveSession();
+    }
+    if (leavingHost == this) {
+        SetLeaveHook(nullptr);
+        leavingHost = nullptr;
     }
 }
 
@@ -93,68 +103,173 @@ void TerminalHost::Start() {
         return;
     }
     started_ = true;
-    // The host asks the terminal its questions itself (AskTerminal).
-    ownsSession_ = EnterSession({ttyFd_, outputFd_, settings_.outputIsTerminal});
+    ownsSession_ = ArmSession({ttyFd_, outputFd_, settings_.outputIsTerminal});
     if (ownsSession_) {
-        pendingWriter = &out_;
-        SetPendingOutputFlush(FlushPendingWriter);
+        leavingHost = this;
+        SetLeaveHook(OnLeave);
+        SetReplyWaitLeft(settings_.replyTimeoutMs);
     }
     if (settings_.outputIsTerminal) {
         renderer_.SetTerminalSize(settings_.terminalSize);
-        AskTerminal();
+        renderer_.SetLineFeed(PlainLineFeed(outputFd_));
+        // A stream until the rows are known, its cursor taken to stand in
+        // the first column of the terminal's last row.
+        const Coord start{0, static_cast<std::uint16_t>(picture_.Rows() - 1)};
+        picture_.SetCursor(start);
+        renderer_.AssumeCursorAt(start);
     }
-    UpdateExitRow();
+    UpdateExitPlace();
 }
 
-void TerminalHost::AskTerminal() {
-    if (!ownsSession_ || ttyFd_ < 0) {
+void TerminalHost::NeedTty() {
+    Start();
+    if (!ownsSession_ || ModesEntered()) {
         return;
     }
-    const auto timeout = std::chrono::milliseconds{settings_.replyTimeoutMs};
-    std::optional<Coord> position;
+    EnterModes();
+    if (SameTty(outputFd_, ttyFd_)) {
+        renderer_.SetLineFeed(true);
+    }
+    Ask();
+}
+
+void TerminalHost::Ask() {
+    if (asked_ || replyFd_ < 0 || !settings_.outputIsTerminal) {
+        return;
+    }
+    asked_ = true;
+    // The report then gives the terminal's place of the buffer's cursor.
+    renderer_.ShowCursorAt(picture_.Cursor());
+    askScrolls_ = picture_.ScrollCount();
     if (settings_.inputIsTty) {
-        out_.Append("\x1b[?u\x1b[6n\x1b[c", 11);
-        out_.Flush();
+        // The cursor's position first, and the kitty query between a save
+        // and a restore of the cursor: some terminals take CSI ? u for
+        // "restore the cursor".
+        static constexpr char kQuestions[] =
+            "\x1b[6n\x1b"
+            "7\x1b[?u\x1b"
+            "8\x1b[c";
+        out_.Append(kQuestions, sizeof kQuestions - 1);
         keyboard_.ExpectReplies(true);
-        keyboard_.AwaitReplies(timeout);
-        position = keyboard_.TakeCursorReport();
-        if (keyboard_.TakeKittySupport()) {
-            PushKittyFlags();
-        }
-    } else if (SameTty(outputFd_, ttyFd_) && Readable(outputFd_)) {
-        // The keys come from elsewhere: the replies are read from the
-        // terminal the output goes to.
-        out_.Append("\x1b[6n\x1b[c", 7);
-        out_.Flush();
-        InputSource replies(outputFd_);
-        KeyboardInput decoder(replies);
-        decoder.ExpectReplies(true);
-        decoder.AwaitReplies(timeout);
-        position = decoder.TakeCursorReport();
+    } else {
+        static constexpr char kQuestions[] = "\x1b[6n\x1b[c";
+        out_.Append(kQuestions, sizeof kQuestions - 1);
     }
-    if (position.has_value() && picture_.SetCursor(*position)) {
-        renderer_.AssumeCursorAt(*position);
-    }
-}
-
-void TerminalHost::AwaitDueReplies() {
-    if (started_ && keyboard_.RepliesPending()) {
-        keyboard_.AwaitReplies(std::chrono::milliseconds{settings_.replyTimeoutMs});
-    }
-}
-
-void TerminalHost::Leave() {
     out_.Flush();
-    if (ownsSession_) {
-        AwaitDueReplies();
-        LeaveSession();
+    SetRepliesPending(true, replyFd_);
+}
+
+void TerminalHost::TakeAnswers() {
+    if (!asked_ || !settings_.inputIsTty) {
+        return;
+    }
+    if (keyboard_.TakeKittySupport()) {
+        PushKittyFlags();
+    }
+    if (const std::optional<Coord> report = keyboard_.TakeCursorReport(); report.has_value()) {
+        PlaceByReport(*report);
+    }
+    if (!keyboard_.RepliesPending()) {
+        SetRepliesPending(false, replyFd_);
     }
 }
 
-void TerminalHost::UpdateExitRow() {
-    if (ownsSession_) {
-        const Coord cursor = picture_.Cursor();
-        SetExitRow(cursor.row + (cursor.column != 0 ? 1U : 0U), renderer_.TerminalSize().row);
+void TerminalHost::PlaceByReport(Coord reported) {
+    if (rowsKnown_) {
+        return;
+    }
+    // The terminal's cursor has gone down one row, or scrolled at the
+    // bottom, for every scroll of the buffer since it was asked.
+    const std::int64_t bottom = picture_.Rows() - 1;
+    const auto scrolled = static_cast<std::int64_t>(picture_.ScrollCount() - askScrolls_);
+    const std::int64_t row = std::min<std::int64_t>(reported.row + scrolled, bottom);
+    KnowRows(static_cast<std::int32_t>(bottom - row), true);
+}
+
+void TerminalHost::KnowRows(std::int32_t rowsUp, bool placed) {
+    renderer_.Update(picture_.TakeChanged());
+    if (rowsUp != 0) {
+        picture_.Resize(picture_.Columns(), picture_.Rows(), rowsUp);
+        renderer_.ShiftRows(rowsUp);
+    }
+    if (!placed && !shown_) {
+        // Where the shell left the cursor no longer matters, and is not
+        // known: the first placement is absolute.
+        renderer_.ForgetCursor();
+    }
+    rowsKnown_ = true;
+    renderer_.SetRowsKnown(true);
+    UpdateExitPlace();
+}
+
+void TerminalHost::NeedRows(bool cursorRow) {
+    Start();
+    if (rowsKnown_ || !settings_.outputIsTerminal) {
+        return;
+    }
+    NeedTty();
+    // Before anything is shown, placements are the terminal's rows by
+    // themselves: only the cursor's own row needs the answer.
+    if ((shown_ || cursorRow) && asked_) {
+        const std::uint32_t left = ReplyWaitLeft();
+        const auto start = SteadyNow();
+        if (settings_.inputIsTty) {
+            keyboard_.AwaitReplies(std::chrono::milliseconds{left});
+            TakeAnswers();
+        } else {
+            InputSource replies(replyFd_);
+            KeyboardInput decoder(replies);
+            decoder.ExpectReplies(true);
+            const bool all = decoder.AwaitReplies(std::chrono::milliseconds{left});
+            if (const std::optional<Coord> report = decoder.TakeCursorReport()) {
+                PlaceByReport(*report);
+            }
+            SetRepliesPending(!all, replyFd_);
+        }
+        const auto spent = static_cast<std::uint32_t>((SteadyNow() - start).count());
+        SetReplyWaitLeft(left - std::min(spent, left));
+    }
+    if (!rowsKnown_) {
+        KnowRows(0, false);
+    }
+}
+
+void TerminalHost::UpdateExitPlace() {
+    if (!ownsSession_) {
+        return;
+    }
+    const Coord cursor = picture_.Cursor();
+    const std::int32_t lowest = picture_.LowestWrittenRow();
+    ExitPlace place;
+    place.rowsKnown = rowsKnown_;
+    place.row = static_cast<std::uint32_t>(std::max<std::int32_t>(lowest + 1, cursor.row));
+    place.terminalRows = renderer_.TerminalSize().row;
+    place.newRow = lowest >= cursor.row;
+    place.wrote = shown_;
+    place.coloured = renderer_.Coloured();
+    SetExitPlace(place);
+}
+
+void TerminalHost::OnLeave(LeaveReason reason) {
+    TerminalHost* host = leavingHost;
+    if (host == nullptr) {
+        return;
+    }
+    if (reason == LeaveReason::exit && host->asked_ && host->settings_.inputIsTty &&
+        host->keyboard_.RepliesPending()) {
+        // Still in the session's modes: the answers owed are read as input,
+        // so none reaches the shell.
+        const std::uint32_t left = ReplyWaitLeft();
+        const auto start = SteadyNow();
+        host->keyboard_.AwaitReplies(std::chrono::milliseconds{left});
+        const auto spent = static_cast<std::uint32_t>((SteadyNow() - start).count());
+        SetReplyWaitLeft(left - std::min(spent, left));
+        SetRepliesPending(host->keyboard_.RepliesPending(), host->replyFd_);
+    }
+    host->out_.FlushFromHandler();
+    if (reason != LeaveReason::stop && host->heldCarriageReturn_) {
+        host->heldCarriageReturn_ = false;
+        WriteAll(host->outputFd_, "\r", 1);
     }
 }
 
@@ -171,6 +286,20 @@ void TerminalHost::BeforeScroll() {
     }
     renderer_.Update(picture_.TakeChanged());
     renderer_.ScrollUp();
+    shown_ = true;
+}
+
+void TerminalHost::FollowResize() {
+    const Coord terminal = QueryTerminalSize(outputFd_).value_or(renderer_.TerminalSize());
+    const Coord size = BufferSizeFor(terminal);
+    // Known rows keep their places (the cursor, when it would leave the
+    // terminal, stops on its last row), so that a drawing cut by a small
+    // terminal comes back whole when it grows. A stream keeps its cursor on
+    // the last row.
+    const std::int32_t rowsUp = rowsKnown_ ? 0 : picture_.Rows() - std::int32_t{size.row};
+    picture_.Resize(size.column, size.row, rowsUp);
+    renderer_.SetTerminalSize(terminal);
+    renderer_.FollowResize();
 }
 
 void TerminalHost::ServiceSignals() {
@@ -182,18 +311,49 @@ void TerminalHost::ServiceSignals() {
     if ((!resumed && !resized) || !settings_.outputIsTerminal) {
         return;
     }
-    renderer_.SetTerminalSize(QueryTerminalSize(outputFd_).value_or(renderer_.TerminalSize()));
-    renderer_.Repaint(resized);
+    renderer_.Update(picture_.TakeChanged());
+    if (resized) {
+        FollowResize();
+    }
+    if (rowsKnown_) {
+        renderer_.Repaint(resized);
+    } else {
+        // A stream goes on from wherever the terminal's cursor now is.
+        renderer_.SetTerminalSize(renderer_.TerminalSize());
+    }
     renderer_.ShowCursorAt(picture_.Cursor());
     out_.Flush();
-    UpdateExitRow();
+    UpdateExitPlace();
 }
 
 void TerminalHost::Show() {
-    UpdateExitRow();
     if (settings_.outputIsTerminal) {
-        renderer_.Update(picture_.TakeChanged());
+        const ScreenBuffer::Span changed = picture_.TakeChanged();
+        shown_ = shown_ || changed.first < changed.end;
+        renderer_.Update(changed);
+        renderer_.Settle();
         out_.Flush();
+    }
+    UpdateExitPlace();
+}
+
+void TerminalHost::WritePlain(const char* chars, std::uint32_t count) {
+    const char* const end = chars + count;
+    while (chars < end) {
+        if (heldCarriageReturn_) {
+            heldCarriageReturn_ = false;
+            if (*chars != '\n') {
+                out_.Append('\r');
+            }
+        }
+        const void* found = std::memchr(chars, '\r', static_cast<std::size_t>(end - chars));
+        const char* stop = found != nullptr ? static_cast<const char*>(found) : end;
+        out_.Append(chars, static_cast<std::size_t>(stop - chars));
+        if (stop == end) {
+            break;
+        }
+        heldCarriageReturn_ = true;
+        chars = stop + 1;
     }
 }
 
@@ -201,7 +361,7 @@ void TerminalHost::WriteProcessed(const char* chars, std::uint32_t count) {
     if (!settings_.outputIsTerminal) {
         // Collected; written when the writer fills or the program waits. As
         // on Windows, output that goes to a file never reaches the buffer.
-        out_.Append(chars, count);
+        WritePlain(chars, count);
         return;
     }
     picture_.Write(chars, count);
@@ -219,6 +379,9 @@ void TerminalHost::Echo(const char* chars, std::uint32_t count) {
         return;
     }
     WriteProcessed(chars, count);
+    if (count == 1 && chars[0] == '\a') {
+        out_.Append('\a');
+    }
     renderer_.ShowCursorAt(picture_.Cursor());
     out_.Flush();
 }
@@ -234,10 +397,11 @@ bool TerminalHost::SetConsoleCursorPosition(Handle output, Coord position) {
     }
     Start();
     ServiceSignals();
+    NeedRows(false);
     if (!picture_.SetCursor(position)) {
         return false;
     }
-    UpdateExitRow();
+    UpdateExitPlace();
     return true;
 }
 
@@ -282,20 +446,19 @@ bool TerminalHost::SetConsoleMode(Handle input, std::uint32_t mode) {
 }
 
 void TerminalHost::ApplySignalKeys() {
-    if (ownsSession_) {
-        SetSignalKeys((inputMode_ & kProcessedInput) != 0);
-    }
+    SetSignalKeys((inputMode_ & kProcessedInput) != 0);
 }
 
 void TerminalHost::PumpKeys() {
     keyboard_.Pump();
-    if (keyboard_.TakeKittySupport() && ownsSession_) {
-        PushKittyFlags();
-    }
+    TakeAnswers();
 }
 
 void TerminalHost::EndOfInput() {
-    Leave();
+    out_.Flush();
+    if (ownsSession_) {
+        LeaveSession();
+    }
     SayWhyInputEnded(settings_.inputIsTty);
     std::exit(kInputEndedStatus);
 }
@@ -305,6 +468,9 @@ bool TerminalHost::PeekConsoleInputA(Handle input, InputRecord* records, std::ui
     *count = 0;
     if (input != kInputHandle) {
         return false;
+    }
+    if (settings_.inputIsTty) {
+        NeedTty();
     }
     Start();
     ServiceSignals();
@@ -323,6 +489,9 @@ bool TerminalHost::ReadConsoleInputA(Handle input, InputRecord* records, std::ui
     if (input != kInputHandle) {
         return false;
     }
+    if (settings_.inputIsTty) {
+        NeedTty();
+    }
     Start();
     ServiceSignals();
     ShowWaiting();
@@ -338,11 +507,12 @@ bool TerminalHost::FlushConsoleInputBuffer(Handle input) {
     if (input != kInputHandle) {
         return false;
     }
+    if (settings_.inputIsTty) {
+        NeedTty();
+    }
     Start();
     keyboard_.Discard();
-    if (keyboard_.TakeKittySupport() && ownsSession_) {
-        PushKittyFlags();
-    }
+    TakeAnswers();
     return true;
 }
 
@@ -394,6 +564,7 @@ EchoLayout TerminalHost::Layout() const {
 }
 
 std::uint32_t TerminalHost::ReadLine(char* buffer, std::uint32_t count) {
+    editor_.SetReadSize(count);
     while (!editor_.HasDelivery()) {
         InputRecord record;
         if (!NextKey(record)) {
@@ -436,6 +607,9 @@ bool TerminalHost::ReadConsoleA(Handle input, char* buffer, std::uint32_t count,
     if (count == 0) {
         return true;
     }
+    if (settings_.inputIsTty) {
+        NeedTty();
+    }
     Start();
     ServiceSignals();
     ShowWaiting();
@@ -466,6 +640,8 @@ bool TerminalHost::GetConsoleScreenBufferInfo(Handle output, ScreenBufferInfo* i
         return false;
     }
     Start();
+    ServiceSignals();
+    NeedRows(true);
     info->size = {picture_.Columns(), picture_.Rows()};
     info->cursor = picture_.Cursor();
     info->attribute = picture_.Attribute();
@@ -480,6 +656,7 @@ bool TerminalHost::WriteConsoleOutputCharacterA(Handle output, const char* chars
     }
     Start();
     ServiceSignals();
+    NeedRows(false);
     const std::uint32_t n = picture_.PutCharacters(chars, count, start);
     if (n > 0) {
         Show();
@@ -498,6 +675,7 @@ bool TerminalHost::WriteConsoleOutputAttribute(Handle output, const std::uint16_
     }
     Start();
     ServiceSignals();
+    NeedRows(false);
     const std::uint32_t n = picture_.PutAttributes(attributes, count, start);
     if (n > 0) {
         Show();
@@ -510,15 +688,25 @@ bool TerminalHost::WriteConsoleOutputAttribute(Handle output, const std::uint16_
 
 bool TerminalHost::ReadConsoleOutputCharacterA(Handle output, char* chars, std::uint32_t count,
                                                Coord start, std::uint32_t* read) {
-    *read = output == kOutputHandle ? picture_.GetCharacters(chars, count, start) : 0;
-    return output == kOutputHandle;
+    *read = 0;
+    if (output != kOutputHandle) {
+        return false;
+    }
+    NeedRows(false);
+    *read = picture_.GetCharacters(chars, count, start);
+    return true;
 }
 
 bool TerminalHost::ReadConsoleOutputAttribute(Handle output, std::uint16_t* attributes,
                                               std::uint32_t count, Coord start,
                                               std::uint32_t* read) {
-    *read = output == kOutputHandle ? picture_.GetAttributes(attributes, count, start) : 0;
-    return output == kOutputHandle;
+    *read = 0;
+    if (output != kOutputHandle) {
+        return false;
+    }
+    NeedRows(false);
+    *read = picture_.GetAttributes(attributes, count, start);
+    return true;
 }
 
 void TerminalHost::Sleep(std::uint32_t milliseconds) {
@@ -537,6 +725,9 @@ void TerminalHost::AwaitInput(Handle input, std::uint32_t pollMs) {
         Sleep(pollMs);
         return;
     }
+    if (settings_.inputIsTty) {
+        NeedTty();
+    }
     Start();
     ShowWaiting();
     PumpKeys();
@@ -548,7 +739,10 @@ void TerminalHost::AwaitInput(Handle input, std::uint32_t pollMs) {
 }
 
 void TerminalHost::ExitProcess(std::uint32_t status) {
-    Leave();
+    out_.Flush();
+    if (ownsSession_) {
+        LeaveSession();
+    }
     std::exit(static_cast<int>(status));
 }
 

@@ -182,6 +182,7 @@ TEST(StreamPromptTest, WithATerminalForInputTheAnswerIsALineEndedByEnter) {
         waitpid(child, &status, 0);
     }
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kIdYes);
+    // The tty's own output processing turns LF into CR LF.
     EXPECT_NE(shown.find("Proceed?\r\n[y/N]\r\n"), std::string::npos) << shown;
     close(master);
     close(slave);
