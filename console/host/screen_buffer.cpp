@@ -139,6 +139,22 @@ bool ScreenBuffer::Resize(std::uint16_t columns, std::uint16_t rows, std::int32_
     return true;
 }
 
+void ScreenBuffer::CopyFrom(const ScreenBuffer& other) {
+    cells_.assign(other.cells_.begin(), other.cells_.end());
+    written_.assign(other.written_.begin(), other.written_.end());
+    columns_ = other.columns_;
+    rows_ = other.rows_;
+    stride_ = other.stride_;
+    rowCapacity_ = other.rowCapacity_;
+    top_ = other.top_;
+    cursor_ = other.cursor_;
+    attribute_ = other.attribute_;
+    scrollCount_ = other.scrollCount_;
+    lowestWritten_ = other.lowestWritten_;
+    hiddenRows_ = other.hiddenRows_;
+    changed_ = {0, 0};
+}
+
 void ScreenBuffer::PutAtCursor(std::uint8_t character) {
     CellAt(cursor_.column, cursor_.row) = Cell{character, attribute_};
     if (++cursor_.column == columns_) {

@@ -65,6 +65,10 @@ class ScreenBuffer {
     // fit the capacity.
     bool Resize(std::uint16_t columns, std::uint16_t rows, std::int32_t rowsUp);
 
+    // Becomes a copy of other, whose size must fit this buffer's capacity;
+    // nothing allocates. The scroll observer stays this buffer's.
+    void CopyFrom(const ScreenBuffer& other);
+
     // Fails and changes nothing when the position lies outside the buffer.
     bool SetCursor(Coord position);
     void SetAttribute(std::uint16_t attribute) { attribute_ = attribute; }

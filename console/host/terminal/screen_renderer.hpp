@@ -78,14 +78,17 @@ class ScreenRenderer final : private CellRewriter {
     // Carries out a scroll still left to the terminal's own wrap, so that
     // the terminal's rows are the buffer's again.
     void Settle();
+    bool ScrollOwed() const { return scrollOwed_; }
 
     // Moves the terminal's cursor onto cell when the terminal shows it.
     void ShowCursorAt(Coord cell);
 
     // The terminal's cursor is known to stand on cell (a cursor report).
     void AssumeCursorAt(Coord cell);
-    // Nothing is known of where the terminal's cursor stands.
+    // Nothing is known of where the terminal's cursor stands, or of its
+    // colours.
     void ForgetCursor();
+    void ForgetPen() { pen_.reset(); }
 
     // The terminal shows every written cell of the buffer as it is, and
     // nothing is known of the others, its cursor or its colours (back on a

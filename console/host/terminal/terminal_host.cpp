@@ -2,6 +2,7 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -78,6 +79,7 @@ TerminalHost::TerminalHost(int inputFd, int outputFd, const TerminalSettings& se
       settings_(settings),
       picture_(BufferSizeFor(settings.terminalSize).column,
                BufferSizeFor(settings.terminalSize).row, kMaximumBufferSize),
+      beforeOverlay_(1, 1, kMaximumBufferSize),
       glyphs_(settings.utf8),
       out_(outputFd, settings.outputIsTerminal ? kTerminalWriterCapacity : kPlainWriterCapacity),
       renderer_(picture_, glyphs_, out_, kCapacityCells),
@@ -121,16 +123,28 @@ void TerminalHost::Start() {
     UpdateExitPlace();
 }
 
-void TerminalHost::NeedTty() {
+void TerminalHost::NeedTty(bool ask) {
     Start();
-    if (!ownsSession_ || ModesEntered()) {
+    if (!ownsSession_) {
         return;
     }
-    EnterModes();
-    if (SameTty(outputFd_, ttyFd_)) {
-        renderer_.SetLineFeed(true);
+    if (!ModesEntered()) {
+        termios user{};
+        const bool echoing = settings_.inputIsTty && ::tcgetattr(ttyFd_, &user) == 0 &&
+                             (user.c_lflag & (ICANON | ECHO)) == (ICANON | ECHO);
+        EnterModes();
+        if (SameTty(outputFd_, ttyFd_)) {
+            renderer_.SetLineFeed(true);
+        }
+        int waiting = 0;
+        if (echoing && ::ioctl(ttyFd_, FIONREAD, &waiting) == 0 && waiting > 0) {
+            typedAhead_ = source_.BytesRead() + static_cast<std::uint64_t>(waiting);
+            source_.SetBoundary(typedAhead_);
+        }
     }
-    Ask();
+    if (ask) {
+        Ask();
+    }
 }
 
 void TerminalHost::Ask() {
@@ -188,6 +202,7 @@ void TerminalHost::PlaceByReport(Coord reported) {
 
 void TerminalHost::KnowRows(std::int32_t rowsUp, bool placed) {
     renderer_.Update(picture_.TakeChanged());
+    renderer_.Settle();
     if (rowsUp != 0) {
         picture_.Resize(picture_.Columns(), picture_.Rows(), rowsUp);
         renderer_.ShiftRows(rowsUp);
@@ -207,7 +222,7 @@ void TerminalHost::NeedRows(bool cursorRow) {
     if (rowsKnown_ || !settings_.outputIsTerminal) {
         return;
     }
-    NeedTty();
+    NeedTty(true);
     // Before anything is shown, placements are the terminal's rows by
     // themselves: only the cursor's own row needs the answer.
     if ((shown_ || cursorRow) && asked_) {
@@ -242,9 +257,12 @@ void TerminalHost::UpdateExitPlace() {
     const std::int32_t lowest = picture_.LowestWrittenRow();
     ExitPlace place;
     place.rowsKnown = rowsKnown_;
-    place.row = static_cast<std::uint32_t>(std::max<std::int32_t>(lowest + 1, cursor.row));
+    // A scroll still owed to the terminal's wrap leaves the terminal's rows
+    // one below the buffer's.
+    const std::uint32_t owed = renderer_.ScrollOwed() ? 1 : 0;
+    place.row = static_cast<std::uint32_t>(std::max<std::int32_t>(lowest + 1, cursor.row)) + owed;
     place.terminalRows = renderer_.TerminalSize().row;
-    place.newRow = lowest >= cursor.row;
+    place.newRow = lowest >= cursor.row || owed != 0;
     place.wrote = shown_;
     place.coloured = renderer_.Coloured();
     SetExitPlace(place);
@@ -312,6 +330,7 @@ void TerminalHost::ServiceSignals() {
         return;
     }
     renderer_.Update(picture_.TakeChanged());
+    renderer_.Settle();
     if (resized) {
         FollowResize();
     }
@@ -331,7 +350,6 @@ void TerminalHost::Show() {
         const ScreenBuffer::Span changed = picture_.TakeChanged();
         shown_ = shown_ || changed.first < changed.end;
         renderer_.Update(changed);
-        renderer_.Settle();
         out_.Flush();
     }
     UpdateExitPlace();
@@ -369,6 +387,18 @@ void TerminalHost::WriteProcessed(const char* chars, std::uint32_t count) {
 }
 
 void TerminalHost::Echo(const char* chars, std::uint32_t count) {
+    if (echoShownByTty_ && settings_.outputIsTerminal) {
+        // On the screen already: the picture follows it, nothing is sent.
+        out_.Flush();
+        picture_.Write(chars, count);
+        renderer_.Update(picture_.TakeChanged());
+        renderer_.Settle();
+        out_.DropPending();
+        renderer_.ForgetPen();
+        shown_ = true;
+        UpdateExitPlace();
+        return;
+    }
     if (!settings_.outputIsTerminal) {
         // The echo belongs on the terminal the keys come from, never in the
         // redirected output.
@@ -470,7 +500,7 @@ bool TerminalHost::PeekConsoleInputA(Handle input, InputRecord* records, std::ui
         return false;
     }
     if (settings_.inputIsTty) {
-        NeedTty();
+        NeedTty(true);
     }
     Start();
     ServiceSignals();
@@ -490,7 +520,7 @@ bool TerminalHost::ReadConsoleInputA(Handle input, InputRecord* records, std::ui
         return false;
     }
     if (settings_.inputIsTty) {
-        NeedTty();
+        NeedTty(true);
     }
     Start();
     ServiceSignals();
@@ -508,7 +538,7 @@ bool TerminalHost::FlushConsoleInputBuffer(Handle input) {
         return false;
     }
     if (settings_.inputIsTty) {
-        NeedTty();
+        NeedTty(true);
     }
     Start();
     keyboard_.Discard();
@@ -570,7 +600,9 @@ std::uint32_t TerminalHost::ReadLine(char* buffer, std::uint32_t count) {
         if (!NextKey(record)) {
             return 0;
         }
+        echoShownByTty_ = source_.Consumed() <= typedAhead_;
         editor_.Feed(record, (inputMode_ & kEchoInput) != 0 ? this : nullptr);
+        echoShownByTty_ = false;
     }
     return editor_.Deliver(buffer, count);
 }
@@ -608,7 +640,8 @@ bool TerminalHost::ReadConsoleA(Handle input, char* buffer, std::uint32_t count,
         return true;
     }
     if (settings_.inputIsTty) {
-        NeedTty();
+        // Line editing needs no answer from the terminal: nothing is asked.
+        NeedTty(false);
     }
     Start();
     ServiceSignals();
@@ -726,7 +759,7 @@ void TerminalHost::AwaitInput(Handle input, std::uint32_t pollMs) {
         return;
     }
     if (settings_.inputIsTty) {
-        NeedTty();
+        NeedTty(true);
     }
     Start();
     ShowWaiting();
@@ -736,6 +769,37 @@ void TerminalHost::AwaitInput(Handle input, std::uint32_t pollMs) {
         WaitForInput();
     }
     ServiceSignals();
+}
+
+void TerminalHost::BeginOverlay(Handle output) {
+    if (output != kOutputHandle || !settings_.outputIsTerminal || overlays_++ > 0) {
+        return;
+    }
+    NeedRows(false);
+    Show();
+    beforeOverlay_.CopyFrom(picture_);
+    // CSI ? 1049 h: the alternate screen, blank; the program's cells are
+    // painted on it again so the overlay sits over them.
+    out_.Append("\x1b[?1049h", 8);
+    SetAlternateScreen(true);
+    renderer_.Repaint(false);
+    out_.Flush();
+}
+
+void TerminalHost::EndOverlay(Handle output) {
+    if (output != kOutputHandle || !settings_.outputIsTerminal || overlays_ == 0 ||
+        --overlays_ > 0) {
+        return;
+    }
+    picture_.CopyFrom(beforeOverlay_);
+    // CSI ? 1049 l: back to the screen as the overlay found it.
+    out_.Append("\x1b[?1049l", 8);
+    SetAlternateScreen(false);
+    renderer_.FollowResize();
+    renderer_.AssumeShowsWritten();
+    renderer_.ShowCursorAt(picture_.Cursor());
+    out_.Flush();
+    UpdateExitPlace();
 }
 
 void TerminalHost::ExitProcess(std::uint32_t status) {

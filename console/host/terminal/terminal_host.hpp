@@ -9,17 +9,18 @@
 // needs it. A program that only writes text and line ends is a stream: its
 // lines go on from where the shell left the cursor, the renderer moving
 // only within the cursor's row and scrolling with line feeds, and the tty's
-// modes are never changed nor the terminal asked anything. The first key
-// or line read from the terminal enters the session's modes and asks the
-// terminal (the cursor position, the kitty keyboard flags when keys come
-// from it, and the device attributes, which every terminal answers last);
-// the answers are read with the keys as they come. The buffer's rows are
-// the terminal's rows from the top from the moment they are known: at the
-// cursor position's answer, or at the first placement, cell write or
-// read-back, which waits for that answer when the program has already shown
-// something (at most what is left of replyTimeoutMs for the whole run;
-// without an answer the cursor is taken to be on the terminal's last row).
-// A placement before any output needs no answer at all. So a program that
+// modes are never changed nor the terminal asked anything. The first key or
+// line read from the terminal, placement, cell write or read-back enters the
+// session's modes; all but a line read also ask the terminal (the cursor
+// position, the kitty keyboard flags when keys come from it, and the device
+// attributes, which every terminal answers last), and the answers are read
+// with the keys as they come. The buffer's rows are the terminal's rows from
+// the top from the moment they are known: at the cursor position's answer,
+// or at the first placement, cell write or read-back, which waits for that
+// answer when the program has already shown something or asks for the
+// cursor (at most what is left of replyTimeoutMs for the whole run; without
+// an answer the cursor is taken to be on the terminal's last row). A
+// placement before any output needs no answer at all. So a program that
 // places its drawing absolutely (the game) draws where it always did, and
 // one that writes line after line continues below the shell's text. Cells
 // the program has not written keep what the terminal showed and are never
@@ -122,6 +123,11 @@ class TerminalHost final : public ConsoleHost,
     // Waits in the kernel, without a time limit, until bytes come, the input
     // ends, a handled signal arrives or an unfinished key sequence is due.
     void AwaitInput(Handle input, std::uint32_t pollMs) override;
+    // The overlay is drawn on the terminal's alternate screen, over a copy
+    // of what the program wrote; the end goes back to the screen as it was
+    // and puts the buffer back as it was too.
+    void BeginOverlay(Handle output) override;
+    void EndOverlay(Handle output) override;
     [[noreturn]] void ExitProcess(std::uint32_t status) override;
 
     // What was written to the output so far; for tests and the benchmark.
@@ -131,8 +137,9 @@ class TerminalHost final : public ConsoleHost,
   private:
     // The session armed, once, at the first console call.
     void Start();
-    // The tty's modes entered and the terminal asked, for keys or answers.
-    void NeedTty();
+    // The tty's modes entered, for keys or answers; ask: and the terminal
+    // asked its questions.
+    void NeedTty(bool ask);
     // The buffer's rows made the terminal's; readBack: the cursor's row
     // itself is needed, even before any output.
     void NeedRows(bool readBack);
@@ -176,6 +183,9 @@ class TerminalHost final : public ConsoleHost,
     int replyFd_;
     TerminalSettings settings_;
     ScreenBuffer picture_;
+    // The buffer as it was when an overlay began.
+    ScreenBuffer beforeOverlay_;
+    std::uint32_t overlays_ = 0;
     GlyphTable glyphs_;
     TerminalWriter out_;
     ScreenRenderer renderer_;
@@ -193,6 +203,10 @@ class TerminalHost final : public ConsoleHost,
     std::uint64_t askScrolls_ = 0;
     // Something was shown on the terminal.
     bool shown_ = false;
+    // Bytes typed before the tty's modes were entered, which the tty
+    // echoed itself: a line read shows them without echoing them again.
+    std::uint64_t typedAhead_ = 0;
+    bool echoShownByTty_ = false;
     // Plain output: a CR held back until the next byte shows it is not the
     // start of a CR LF.
     bool heldCarriageReturn_ = false;

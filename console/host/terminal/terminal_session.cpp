@@ -29,6 +29,7 @@ struct Session {
     volatile std::sig_atomic_t exitNewRow = 0;
     volatile std::sig_atomic_t wrote = 0;
     volatile std::sig_atomic_t coloured = 0;
+    volatile std::sig_atomic_t alternateScreen = 0;
     volatile std::sig_atomic_t repliesPending = 0;
     volatile std::sig_atomic_t replyFd = -1;
     volatile std::sig_atomic_t replyWaitLeftMs = 500;
@@ -111,6 +112,9 @@ void Enable() {
     }
     if (session.setup.outputIsTerminal) {
         SmallText text;
+        if (session.alternateScreen != 0) {
+            text.Add("\x1b[?1049h");
+        }
         text.Add("\x1b[?9001h");
         if (session.kittyPushed != 0) {
             text.Add("\x1b[>");
@@ -176,6 +180,9 @@ void SendExitSequences() {
         return;
     }
     SmallText text;
+    if (session.alternateScreen != 0) {
+        text.Add("\x1b[?1049l");
+    }
     if (session.coloured != 0) {
         text.Add("\x1b[0m");
     }
@@ -347,6 +354,7 @@ bool ArmSession(const SessionSetup& setup) {
     session.exitNewRow = 0;
     session.wrote = 0;
     session.coloured = 0;
+    session.alternateScreen = 0;
     session.repliesPending = 0;
     session.leaving = 0;
     InstallHandlers();
@@ -410,6 +418,10 @@ void SetExitPlace(const ExitPlace& place) {
     session.coloured = place.coloured ? 1 : 0;
     std::atomic_signal_fence(std::memory_order_seq_cst);
     session.rowsKnown = place.rowsKnown ? 1 : 0;
+}
+
+void SetAlternateScreen(bool shown) {
+    session.alternateScreen = shown ? 1 : 0;
 }
 
 void SetLeaveHook(void (*hook)(LeaveReason reason)) {

@@ -14,6 +14,7 @@
 //   CSI > flags u      push kitty keyboard flags; CSI < u pops them
 // and on the way out, so that the shell's prompt starts clean below
 // everything the program wrote:
+//   CSI ? 1049 l       back from the alternate screen, when an overlay shows
 //   CSI 0 m            the terminal's own colours, when the program set any
 //   CSI row H [LF]     column 0 of the exit row (LF: the last row, scrolled),
 //                      or CR [LF] when the rows are not known
@@ -85,6 +86,10 @@ struct ExitPlace {
     bool coloured = false;
 };
 void SetExitPlace(const ExitPlace& place);
+
+// An overlay shows on the terminal's alternate screen: the way out (and a
+// stop) goes back to the main screen first.
+void SetAlternateScreen(bool shown);
 
 // Why the session is being left: a stop (it comes back), a signal that
 // ends the process (the hook runs in its handler), or the way out of a

@@ -167,6 +167,14 @@ TEST(TerminalInputTest, LineInputEchoesEditsAndDeliversTheLineWithCarriageReturn
     EXPECT_EQ(terminal.Screen().Cursor(), (Coord{0, 1}));
 }
 
+TEST(TerminalInputTest, ATypedLineIsAsLongAsTheReadAsksFor) {
+    PtyTerminal terminal;
+    TerminalHost& host = terminal.Host();
+    PeekCharacter(host);
+    terminal.Type(std::string(700, 'a') + "\r");
+    EXPECT_EQ(Read(host, 1000), std::string(700, 'a') + "\r\n");
+}
+
 TEST(TerminalInputTest, ModeZeroReadsGiveTheCharactersAsTyped) {
     PtyTerminal terminal;
     TerminalHost& host = terminal.Host();

@@ -74,6 +74,9 @@ TEST_P(VtermDifferentialTest, EveryVisibleCellMatchesTheMemoryHost) {
     std::vector<std::string> history;
     for (int step = 0; step < 300; ++step) {
         history.push_back(operations.Step({memory, kMemoryOut}, {terminal.Host(), kTerminalOut}));
+        // The terminal shows the buffer whenever the program can be seen
+        // waiting.
+        terminal.Host().Sleep(0);
         terminal.Drain();
         const std::string differences =
             CompareCells(memory, terminal.Host().Screen(), terminal.Screen(), test.terminal);
