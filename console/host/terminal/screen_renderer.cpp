@@ -244,6 +244,9 @@ bool ScreenRenderer::Rewrite(std::uint16_t row, std::uint16_t first, std::uint16
 }
 
 void ScreenRenderer::MoveTo(Coord cell) {
+    if (cursor_ == cell && !wrapPending_) {
+        return;
+    }
     Settle();
     if (wrapPending_) {
         // Terminals disagree on motion from a pending wrap; CR is safe.
@@ -253,7 +256,11 @@ void ScreenRenderer::MoveTo(Coord cell) {
     }
     if (rowsKnown_) {
         const MotionBytes motion = PlanMove(cursor_, cell, lineFeed_, *this);
-        out_.Append(motion.Data(), motion.Length());
+        if (motion.Length() > 0) {
+            // A frame that moves the cursor about goes out whole.
+            out_.BeginFrame();
+            out_.Append(motion.Data(), motion.Length());
+        }
     } else {
         const std::optional<std::uint16_t> from = cursor_.has_value() && cursor_->row == cell.row
                                                       ? std::optional{cursor_->column}

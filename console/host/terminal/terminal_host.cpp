@@ -22,6 +22,11 @@ constexpr std::size_t kTerminalWriterCapacity = std::size_t{256} * 1024;
 // Collected output to a file or a pipe, as a C program's standard output.
 constexpr std::size_t kPlainWriterCapacity = std::size_t{36} * 1024;
 
+// Output held back for a frame goes out at the first console call after
+// this long; the clock is looked at every so many calls while it is held.
+constexpr std::chrono::milliseconds kLongestHold{15};
+constexpr std::uint32_t kCallsPerClockLook = 64;
+
 // Every size the buffer may take when the terminal is resized.
 constexpr std::size_t kCapacityCells =
     std::size_t{kMaximumBufferSize.column} * kMaximumBufferSize.row;
@@ -90,7 +95,7 @@ TerminalHost::TerminalHost(int inputFd, int outputFd, const TerminalSettings& se
 }
 
 TerminalHost::~TerminalHost() {
-    out_.Flush();
+    Send();
     if (ownsSession_) {
         LeaveSession();
     }
@@ -162,14 +167,14 @@ void TerminalHost::Ask() {
         static constexpr char kQuestions[] =
             "\x1b[6n\x1b"
             "7\x1b[?u\x1b"
-            "8\x1b[c";
+            "8\x1b[?2026$p\x1b[c";
         out_.Append(kQuestions, sizeof kQuestions - 1);
         keyboard_.ExpectReplies(true);
     } else {
-        static constexpr char kQuestions[] = "\x1b[6n\x1b[c";
+        static constexpr char kQuestions[] = "\x1b[6n\x1b[?2026$p\x1b[c";
         out_.Append(kQuestions, sizeof kQuestions - 1);
     }
-    out_.Flush();
+    Send();
     SetRepliesPending(true, replyFd_);
 }
 
@@ -179,6 +184,10 @@ void TerminalHost::TakeAnswers() {
     }
     if (keyboard_.TakeKittySupport()) {
         PushKittyFlags();
+    }
+    if (keyboard_.SynchronizedOutput()) {
+        out_.SetSynchronized(true);
+        SetSynchronizedOutput(true);
     }
     if (const std::optional<Coord> report = keyboard_.TakeCursorReport(); report.has_value()) {
         PlaceByReport(*report);
@@ -284,6 +293,7 @@ void TerminalHost::OnLeave(LeaveReason reason) {
         SetReplyWaitLeft(left - std::min(spent, left));
         SetRepliesPending(host->keyboard_.RepliesPending(), host->replyFd_);
     }
+    host->UpdateExitPlace();
     host->out_.FlushFromHandler();
     if (reason != LeaveReason::stop && host->heldCarriageReturn_) {
         host->heldCarriageReturn_ = false;
@@ -295,7 +305,7 @@ void TerminalHost::ShowWaiting() {
     if (settings_.outputIsTerminal) {
         renderer_.ShowCursorAt(picture_.Cursor());
     }
-    out_.Flush();
+    Send();
 }
 
 void TerminalHost::BeforeScroll() {
@@ -341,18 +351,40 @@ void TerminalHost::ServiceSignals() {
         renderer_.SetTerminalSize(renderer_.TerminalSize());
     }
     renderer_.ShowCursorAt(picture_.Cursor());
-    out_.Flush();
-    UpdateExitPlace();
+    Send();
 }
 
-void TerminalHost::Show() {
-    if (settings_.outputIsTerminal) {
-        const ScreenBuffer::Span changed = picture_.TakeChanged();
-        shown_ = shown_ || changed.first < changed.end;
-        renderer_.Update(changed);
-        out_.Flush();
+void TerminalHost::Show(bool lineEnd) {
+    if (!settings_.outputIsTerminal) {
+        return;
     }
+    const ScreenBuffer::Span changed = picture_.TakeChanged();
+    shown_ = shown_ || changed.first < changed.end;
+    renderer_.Update(changed);
+    if (lineEnd) {
+        Send();
+    } else if (!holding_ && !out_.Empty()) {
+        holding_ = true;
+        heldSince_ = SteadyNow();
+        callsHolding_ = 0;
+    }
+}
+
+void TerminalHost::BeginCall() {
+    Start();
+    ServiceSignals();
+    // Output held since long ago goes out, as a C program's line-buffered
+    // output would have: the clock is read once every few calls only.
+    if (holding_ && ++callsHolding_ % kCallsPerClockLook == 0 &&
+        SteadyNow() - heldSince_ >= kLongestHold) {
+        Send();
+    }
+}
+
+void TerminalHost::Send() {
+    holding_ = false;
     UpdateExitPlace();
+    out_.Flush();
 }
 
 void TerminalHost::WritePlain(const char* chars, std::uint32_t count) {
@@ -383,20 +415,19 @@ void TerminalHost::WriteProcessed(const char* chars, std::uint32_t count) {
         return;
     }
     picture_.Write(chars, count);
-    Show();
+    Show(std::memchr(chars, '\n', count) != nullptr);
 }
 
 void TerminalHost::Echo(const char* chars, std::uint32_t count) {
     if (echoShownByTty_ && settings_.outputIsTerminal) {
         // On the screen already: the picture follows it, nothing is sent.
-        out_.Flush();
+        Send();
         picture_.Write(chars, count);
         renderer_.Update(picture_.TakeChanged());
         renderer_.Settle();
         out_.DropPending();
         renderer_.ForgetPen();
         shown_ = true;
-        UpdateExitPlace();
         return;
     }
     if (!settings_.outputIsTerminal) {
@@ -413,7 +444,7 @@ void TerminalHost::Echo(const char* chars, std::uint32_t count) {
         out_.Append('\a');
     }
     renderer_.ShowCursorAt(picture_.Cursor());
-    out_.Flush();
+    Send();
 }
 
 Handle TerminalHost::GetStdHandle(StdHandle which) {
@@ -425,14 +456,9 @@ bool TerminalHost::SetConsoleCursorPosition(Handle output, Coord position) {
     if (output != kOutputHandle) {
         return false;
     }
-    Start();
-    ServiceSignals();
+    BeginCall();
     NeedRows(false);
-    if (!picture_.SetCursor(position)) {
-        return false;
-    }
-    UpdateExitPlace();
-    return true;
+    return picture_.SetCursor(position);
 }
 
 bool TerminalHost::SetConsoleTextAttribute(Handle output, std::uint16_t attribute) {
@@ -449,8 +475,7 @@ bool TerminalHost::WriteConsoleA(Handle output, const char* chars, std::uint32_t
     if (output != kOutputHandle) {
         return false;
     }
-    Start();
-    ServiceSignals();
+    BeginCall();
     WriteProcessed(chars, count);
     if (written != nullptr) {
         *written = count;
@@ -485,7 +510,7 @@ void TerminalHost::PumpKeys() {
 }
 
 void TerminalHost::EndOfInput() {
-    out_.Flush();
+    Send();
     if (ownsSession_) {
         LeaveSession();
     }
@@ -502,8 +527,7 @@ bool TerminalHost::PeekConsoleInputA(Handle input, InputRecord* records, std::ui
     if (settings_.inputIsTty) {
         NeedTty(true);
     }
-    Start();
-    ServiceSignals();
+    BeginCall();
     ShowWaiting();
     PumpKeys();
     if (keyboard_.Exhausted()) {
@@ -522,8 +546,7 @@ bool TerminalHost::ReadConsoleInputA(Handle input, InputRecord* records, std::ui
     if (settings_.inputIsTty) {
         NeedTty(true);
     }
-    Start();
-    ServiceSignals();
+    BeginCall();
     ShowWaiting();
     PumpKeys();
     if (keyboard_.Exhausted()) {
@@ -643,8 +666,7 @@ bool TerminalHost::ReadConsoleA(Handle input, char* buffer, std::uint32_t count,
         // Line editing needs no answer from the terminal: nothing is asked.
         NeedTty(false);
     }
-    Start();
-    ServiceSignals();
+    BeginCall();
     ShowWaiting();
     // What is left of a line read comes first, whatever the mode is now, as
     // on a console: discarding the rest of a long line relies on it.
@@ -672,8 +694,7 @@ bool TerminalHost::GetConsoleScreenBufferInfo(Handle output, ScreenBufferInfo* i
     if (output != kOutputHandle || !settings_.outputIsTerminal) {
         return false;
     }
-    Start();
-    ServiceSignals();
+    BeginCall();
     NeedRows(true);
     info->size = {picture_.Columns(), picture_.Rows()};
     info->cursor = picture_.Cursor();
@@ -687,12 +708,11 @@ bool TerminalHost::WriteConsoleOutputCharacterA(Handle output, const char* chars
     if (output != kOutputHandle) {
         return false;
     }
-    Start();
-    ServiceSignals();
+    BeginCall();
     NeedRows(false);
     const std::uint32_t n = picture_.PutCharacters(chars, count, start);
     if (n > 0) {
-        Show();
+        Show(false);
     }
     if (written != nullptr) {
         *written = n;
@@ -706,12 +726,11 @@ bool TerminalHost::WriteConsoleOutputAttribute(Handle output, const std::uint16_
     if (output != kOutputHandle) {
         return false;
     }
-    Start();
-    ServiceSignals();
+    BeginCall();
     NeedRows(false);
     const std::uint32_t n = picture_.PutAttributes(attributes, count, start);
     if (n > 0) {
-        Show();
+        Show(false);
     }
     if (written != nullptr) {
         *written = n;
@@ -776,14 +795,14 @@ void TerminalHost::BeginOverlay(Handle output) {
         return;
     }
     NeedRows(false);
-    Show();
+    Show(false);
     beforeOverlay_.CopyFrom(picture_);
     // CSI ? 1049 h: the alternate screen, blank; the program's cells are
     // painted on it again so the overlay sits over them.
     out_.Append("\x1b[?1049h", 8);
     SetAlternateScreen(true);
     renderer_.Repaint(false);
-    out_.Flush();
+    Send();
 }
 
 void TerminalHost::EndOverlay(Handle output) {
@@ -798,12 +817,11 @@ void TerminalHost::EndOverlay(Handle output) {
     renderer_.FollowResize();
     renderer_.AssumeShowsWritten();
     renderer_.ShowCursorAt(picture_.Cursor());
-    out_.Flush();
-    UpdateExitPlace();
+    Send();
 }
 
 void TerminalHost::ExitProcess(std::uint32_t status) {
-    out_.Flush();
+    Send();
     if (ownsSession_) {
         LeaveSession();
     }

@@ -57,6 +57,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 
 #include "conkit/host/console_host.hpp"
@@ -158,9 +159,15 @@ class TerminalHost final : public ConsoleHost,
     void ShowWaiting();
     void BeforeScroll() override;
     void ServiceSignals();
+    // The prologue of every console call: the session armed, signals
+    // handled, output held too long sent.
+    void BeginCall();
+    // Writes what is collected, with the way out's place brought up to date.
+    void Send();
     void FollowResize();
     void ApplySignalKeys();
-    void Show();
+    // Paints the changed cells; a line end, or any wait to come, sends them.
+    void Show(bool lineEnd);
     void WriteProcessed(const char* chars, std::uint32_t count);
     void WritePlain(const char* chars, std::uint32_t count);
     void Echo(const char* chars, std::uint32_t count) override;
@@ -203,6 +210,11 @@ class TerminalHost final : public ConsoleHost,
     std::uint64_t askScrolls_ = 0;
     // Something was shown on the terminal.
     bool shown_ = false;
+    // Output collected and not yet sent, since when, and the console calls
+    // made since.
+    bool holding_ = false;
+    std::chrono::milliseconds heldSince_{};
+    std::uint32_t callsHolding_ = 0;
     // Bytes typed before the tty's modes were entered, which the tty
     // echoed itself: a line read shows them without echoing them again.
     std::uint64_t typedAhead_ = 0;

@@ -30,6 +30,7 @@ struct Session {
     volatile std::sig_atomic_t wrote = 0;
     volatile std::sig_atomic_t coloured = 0;
     volatile std::sig_atomic_t alternateScreen = 0;
+    volatile std::sig_atomic_t synchronizedOutput = 0;
     volatile std::sig_atomic_t repliesPending = 0;
     volatile std::sig_atomic_t replyFd = -1;
     volatile std::sig_atomic_t replyWaitLeftMs = 500;
@@ -180,6 +181,9 @@ void SendExitSequences() {
         return;
     }
     SmallText text;
+    if (session.synchronizedOutput != 0) {
+        text.Add("\x1b[?2026l");
+    }
     if (session.alternateScreen != 0) {
         text.Add("\x1b[?1049l");
     }
@@ -355,6 +359,7 @@ bool ArmSession(const SessionSetup& setup) {
     session.wrote = 0;
     session.coloured = 0;
     session.alternateScreen = 0;
+    session.synchronizedOutput = 0;
     session.repliesPending = 0;
     session.leaving = 0;
     InstallHandlers();
@@ -422,6 +427,10 @@ void SetExitPlace(const ExitPlace& place) {
 
 void SetAlternateScreen(bool shown) {
     session.alternateScreen = shown ? 1 : 0;
+}
+
+void SetSynchronizedOutput(bool supported) {
+    session.synchronizedOutput = supported ? 1 : 0;
 }
 
 void SetLeaveHook(void (*hook)(LeaveReason reason)) {

@@ -14,6 +14,7 @@
 //   CSI > flags u      push kitty keyboard flags; CSI < u pops them
 // and on the way out, so that the shell's prompt starts clean below
 // everything the program wrote:
+//   CSI ? 2026 l       end of a synchronized update, where the terminal has it
 //   CSI ? 1049 l       back from the alternate screen, when an overlay shows
 //   CSI 0 m            the terminal's own colours, when the program set any
 //   CSI row H [LF]     column 0 of the exit row (LF: the last row, scrolled),
@@ -90,6 +91,10 @@ void SetExitPlace(const ExitPlace& place);
 // An overlay shows on the terminal's alternate screen: the way out (and a
 // stop) goes back to the main screen first.
 void SetAlternateScreen(bool shown);
+
+// The terminal takes synchronized output: the way out (and a stop) ends any
+// update it holds.
+void SetSynchronizedOutput(bool supported);
 
 // Why the session is being left: a stop (it comes back), a signal that
 // ends the process (the hook runs in its handler), or the way out of a

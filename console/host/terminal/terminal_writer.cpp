@@ -84,7 +84,18 @@ void TerminalWriter::AppendDecimal(std::uint32_t n) {
     }
 }
 
+void TerminalWriter::BeginFrame() {
+    if (synchronized_ && !inFrame_) {
+        inFrame_ = true;
+        Append("\x1b[?2026h", 8);
+    }
+}
+
 bool TerminalWriter::Flush() {
+    if (inFrame_) {
+        inFrame_ = false;
+        Append("\x1b[?2026l", 8);
+    }
     bool complete = true;
     while (begin_ < size_) {
         // Under way before the start is read: a handler from here on leaves

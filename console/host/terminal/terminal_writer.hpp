@@ -1,5 +1,9 @@
 // The bytes bound for the output descriptor, collected and handed over in
-// as few write(2) calls as possible.
+// as few write(2) calls as possible. Where the terminal has synchronized
+// output, a frame (what is collected from the first cursor motion to the
+// flush) goes between its marks, so that the terminal never shows half of
+// it:
+//   CSI ? 2026 h / l   begin / end synchronized update
 //
 // Nothing collected is lost to a signal that ends the process. While a
 // write(2) is under way a handler cannot know how much of it the kernel
@@ -32,9 +36,15 @@ class TerminalWriter {
     // Appends n in decimal.
     void AppendDecimal(std::uint32_t n);
 
-    // Writes everything collected; gives up on an error other than EINTR,
-    // dropping the bytes. Returns true when everything was written.
+    // Writes everything collected, the frame's end mark first when a frame
+    // began; gives up on an error other than EINTR, dropping the bytes.
+    // Returns true when everything was written.
     bool Flush();
+
+    // The terminal takes synchronized output: frames get their marks.
+    void SetSynchronized(bool synchronized) { synchronized_ = synchronized; }
+    // What follows moves the cursor about: the begin mark, once a flush.
+    void BeginFrame();
 
     // Writes what is collected and not yet written, from a signal handler
     // or an exit hook that found no write under way. It only moves the
@@ -56,6 +66,8 @@ class TerminalWriter {
     volatile std::size_t begin_ = 0;
     volatile std::size_t size_ = 0;
     OutputStats stats_;
+    bool synchronized_ = false;
+    bool inFrame_ = false;
 };
 
 // True while a writer's write(2) is under way.

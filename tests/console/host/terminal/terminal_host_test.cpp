@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <pthread.h>
+#include <pty.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -109,7 +111,7 @@ TEST(TerminalProtocolsTest, KittyFlagsArePushedWhenTheTerminalAnswersAndPoppedAt
     // after the cursor's position, between a save and a restore.
     EXPECT_NE(startup.find("\x1b[6n\x1b"
                            "7\x1b[?u\x1b"
-                           "8\x1b[c"),
+                           "8\x1b[?2026$p\x1b[c"),
               std::string::npos);
     terminal.Type("\x1b[?0u\x1b[?62;22c");
     AwaitTyped(terminal.Slave());
@@ -281,21 +283,68 @@ TEST(PlainOutputTest, AnOutputThatIsNoTerminalGetsTheCharactersWithPosixLineEnds
     EXPECT_EQ(std::string(bytes, static_cast<std::size_t>(got)), "ab\nc\xB0\nd\re\r");
 }
 
-TEST(TerminalOutputTest, EachConsoleCallIsOneWriteAndUnchangedCellsCostNothing) {
+TEST(TerminalOutputTest, AFrameGoesOutWholeAtTheNextWaitOrLineEndAndUnchangedCellsCostNothing) {
     PipedTerminal terminal({80, 25});
     TerminalHost& host = terminal.Host();
-    host.GetStdHandle(StdHandle::output);
+    host.SetConsoleCursorPosition(kOut, {0, 0});
+    host.Sleep(0);
     const OutputStats start = host.Stats();
     host.SetConsoleTextAttribute(kOut, 0x1E);
-    host.SetConsoleCursorPosition(kOut, {70, 3});
+    for (std::uint16_t row = 1; row < 5; ++row) {
+        host.SetConsoleCursorPosition(kOut, {70, row});
+        Write(host, "frame");
+    }
     EXPECT_EQ(host.Stats().writeCalls, start.writeCalls);
-    Write(host, std::string(30, 'x') + "\r\n\xB0\xB1");
+    host.Sleep(0);
     EXPECT_EQ(host.Stats().writeCalls, start.writeCalls + 1);
+    Write(host, "\r\nline");
+    EXPECT_EQ(host.Stats().writeCalls, start.writeCalls + 2);
     const OutputStats afterWrite = host.Stats();
     host.SetConsoleCursorPosition(kOut, {70, 3});
-    Write(host, "xxxx");
-    EXPECT_EQ(host.Stats().writeCalls, afterWrite.writeCalls);
+    Write(host, "frame");
+    host.SetConsoleCursorPosition(kOut, {4, 5});
+    host.Sleep(0);
     EXPECT_EQ(host.Stats().bytes, afterWrite.bytes);
+}
+
+// In a child: a terminal that takes synchronized output, a frame collected
+// and not yet sent, then SIGTERM.
+TEST(TerminalOutputTest, AFatalSignalMidFrameSendsTheFrameAndEndsTheSynchronizedUpdate) {
+    int output[2];
+    ASSERT_EQ(::pipe(output), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        int master = -1;
+        int slave = -1;
+        ::openpty(&master, &slave, nullptr, nullptr, nullptr);
+        std::signal(SIGTERM, SIG_DFL);
+        TerminalSettings settings;
+        settings.inputIsTty = true;
+        settings.outputIsTerminal = true;
+        TerminalHost host(slave, output[1], settings);
+        host.SetConsoleCursorPosition(kOut, {0, 0});
+        const char answers[] = "\x1b[?2026;2$y\x1b[?62c";
+        static_cast<void>(::write(master, answers, sizeof answers - 1));
+        AwaitTyped(slave);
+        PeekCharacter(host);
+        host.SetConsoleCursorPosition(kOut, {5, 5});
+        Write(host, "frame");
+        std::raise(SIGTERM);
+        ::_exit(1);
+    }
+    ::close(output[1]);
+    std::string shown;
+    char bytes[4096];
+    for (ssize_t got; (got = ::read(output[0], bytes, sizeof bytes)) > 0;) {
+        shown.append(bytes, static_cast<std::size_t>(got));
+    }
+    ::close(output[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    const std::size_t frame = shown.find("\x1b[?2026h\x1b[6;6H");
+    ASSERT_NE(frame, std::string::npos) << shown;
+    EXPECT_NE(shown.find("\x1b[?2026l", shown.find("frame", frame)), std::string::npos) << shown;
 }
 
 TEST(TerminalOutputTest, ColoursAreSentOnlyWhenACellNeedsThem) {
@@ -308,6 +357,7 @@ TEST(TerminalOutputTest, ColoursAreSentOnlyWhenACellNeedsThem) {
     host.SetConsoleCursorPosition(kOut, {0, 0});
     Write(host, "ab");
     Write(host, "c");
+    host.Sleep(0);
     EXPECT_EQ(terminal.Drain(), "\x1b[H\x1b[0;93;44mabc");
 }
 
@@ -321,12 +371,15 @@ TEST(TerminalOutputTest, ABlockMoveUsesShortRelativeMotions) {
             Write(host, " ");
         }
     }
+    host.Sleep(0);
     terminal.Drain();
     host.SetConsoleTextAttribute(kOut, 0x0F);
     for (std::uint16_t column = 3; column >= 1; --column) {
         host.SetConsoleCursorPosition(kOut, {column, 2});
         Write(host, " ");
     }
+    host.SetConsoleCursorPosition(kOut, {2, 2});
+    host.Sleep(0);
     EXPECT_EQ(terminal.Drain(), "\b\x1b[97;40m \b\b \b\b ");
 }
 
@@ -336,6 +389,7 @@ TEST(TerminalOutputTest, TheBufferIsTheTerminalsSizeAndTheTerminalWrapsLongLines
     host.SetConsoleCursorPosition(kOut, {0, 0});
     terminal.Drain();
     Write(host, "0123456789abcdefghijklm");
+    host.Sleep(0);
     EXPECT_EQ(terminal.Drain(), "\x1b[H\x1b[0m0123456789abcdefghijklm");
     EXPECT_EQ(terminal.Screen().RowText(2).substr(0, 4), "klm ");
     ScreenBufferInfo info;
@@ -349,6 +403,7 @@ TEST(TerminalOutputTest, WithoutUtf8TheCodePagesPicturesShowAsAsciiLookalikes) {
     PipedTerminal terminal({80, 25}, false);
     Write(terminal.Host(),
           std::string("A\x01\xB0\x7F\xC9\xCD\xBA\x82", 8) + std::string(1, '\0') + "z");
+    terminal.Host().Sleep(0);
     terminal.Drain();
     EXPECT_EQ(terminal.Screen().RowText(0).substr(0, 11), "Ao#^+=|e z ");
 }
@@ -393,6 +448,7 @@ TEST(TerminalResizeTest, ATerminalShowsWhatFitsAndEverythingAgainWhenItGrows) {
         host.SetConsoleCursorPosition(kOut, {0, row});
         Write(host, std::string(61, row == 0 || row == 20 ? ' ' : '#'));
     }
+    host.Sleep(0);
     terminal.Drain();
     ExpectShowsBuffer(terminal, {80, 25});
 
@@ -406,6 +462,7 @@ TEST(TerminalResizeTest, ATerminalShowsWhatFitsAndEverythingAgainWhenItGrows) {
         // Drawing while small must not spill past the terminal's edge.
         host.SetConsoleCursorPosition(kOut, {2, 2});
         Write(host, "####");
+        host.Sleep(0);
         terminal.Drain();
         ExpectShowsBuffer(terminal, {std::min<std::uint16_t>(size.column, 80),
                                      std::min<std::uint16_t>(size.row, 25)});
