@@ -72,7 +72,7 @@ bool LineEditor::Feed(const InputRecord& record, EchoTarget* echo) {
     }
     const KeyEventRecord& key = record.key;
     const std::uint8_t character = key.character;
-    if (key.virtualKey == kVirtualReturn || character == '\r') {
+    if (key.virtualKey == kVirtualReturn || character == '\r' || character == '\n') {
         Finish(echo);
         return true;
     }
@@ -93,7 +93,7 @@ bool LineEditor::Feed(const InputRecord& record, EchoTarget* echo) {
 
 void LineEditor::Begin(EchoTarget* echo) {
     begun_ = true;
-    room_ = kCapacity;
+    room_ = limit_;
     viewFrom_ = shownCells_ = screenCursor_ = 0;
     recalled_ = history_.Count();
     if (echo == nullptr) {
@@ -148,9 +148,19 @@ void LineEditor::EditingKey(std::uint16_t virtualKey, EchoTarget* echo) {
     }
 }
 
+void LineEditor::SetReadSize(std::uint32_t count) {
+    if (!begun_) {
+        limit_ = std::min<std::uint32_t>(std::max(count, kCapacity),
+                                         static_cast<std::uint32_t>(line_.size()));
+    }
+}
+
 void LineEditor::Insert(std::uint8_t character, EchoTarget* echo) {
     // Two places stay free for the CR LF that ends the line.
-    if (length_ + 2 >= kCapacity) {
+    if (length_ + 2 >= limit_) {
+        if (echo != nullptr) {
+            echo->Echo("\a", 1);
+        }
         return;
     }
     std::memmove(&line_[cursor_ + 1], &line_[cursor_], length_ - cursor_);
@@ -168,8 +178,9 @@ void LineEditor::Remove(std::uint32_t index, EchoTarget* echo) {
 }
 
 void LineEditor::Replace(std::string_view text, EchoTarget* echo) {
-    std::copy(text.begin(), text.end(), line_.begin());
-    length_ = static_cast<std::uint32_t>(text.size());
+    const auto length = std::min<std::size_t>(text.size(), limit_ - 2);
+    std::copy_n(text.begin(), length, line_.begin());
+    length_ = static_cast<std::uint32_t>(length);
     cursor_ = length_;
     Show(0, echo);
 }

@@ -6,7 +6,9 @@
 // Keys: typing inserts at the cursor; Backspace and Delete remove the
 // character before or under it; Left, Right, Home and End move it; Escape or
 // Ctrl+U clears the line; Up and Down walk through the lines entered before;
-// Enter ends the line.
+// Enter, or a line feed (what a tty that had its own line editing sends for
+// Enter, as in lines typed ahead), ends the line. A character that does not
+// fit is refused with a bell.
 //
 // The echo never needs the cursor to move up a row, because a console's BS
 // stops at column 0: the editor shows the line within the rest of the row it
@@ -16,6 +18,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "conkit/host/console_types.hpp"
@@ -44,9 +47,22 @@ class EchoTarget {
 
 class LineEditor {
   public:
-    // The longest line the editor keeps, CR LF included; typing beyond it is
-    // refused.
+    // The longest line the editor keeps in its own storage, CR LF included;
+    // typing beyond it is refused.
     static constexpr std::uint32_t kCapacity = LineHistory::kLineLength + 2;
+
+    LineEditor() : line_(own_) {}
+    // Keeps lines of up to storage.size() characters, CR LF included, in
+    // the caller's storage (at least kCapacity), for reads that ask for
+    // more than kCapacity characters at a time.
+    explicit LineEditor(std::span<char> storage) : line_(storage) {}
+    LineEditor(const LineEditor&) = delete;
+    LineEditor& operator=(const LineEditor&) = delete;
+
+    // The read in progress asks for count characters: the line typed for
+    // it may be as long as that (or kCapacity, whichever is more), within
+    // the storage. The rest of a longer line is kept for the next reads.
+    void SetReadSize(std::uint32_t count);
 
     // When fewer cells than this are left on the row where a line begins,
     // the line begins on the next row instead.
@@ -78,7 +94,9 @@ class LineEditor {
     void Finish(EchoTarget* echo);
     void Show(std::uint32_t changedFrom, EchoTarget* echo);
 
-    std::array<char, kCapacity> line_{};
+    std::array<char, kCapacity> own_{};
+    std::span<char> line_;
+    std::uint32_t limit_ = kCapacity;
     std::uint32_t length_ = 0;
     std::uint32_t cursor_ = 0;
     std::uint32_t deliverFrom_ = 0;

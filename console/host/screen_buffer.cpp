@@ -5,11 +5,16 @@
 
 namespace conkit::host {
 
-ScreenBuffer::ScreenBuffer(std::uint16_t columns, std::uint16_t rows)
+ScreenBuffer::ScreenBuffer(std::uint16_t columns, std::uint16_t rows, Coord capacity)
     : columns_(std::max<std::uint16_t>(columns, 1)),
       rows_(std::max<std::uint16_t>(rows, 1)),
-      cells_(std::size_t{columns_} * rows_),
-      written_(cells_.size()) {}
+      stride_(std::max(columns_, capacity.column)),
+      rowCapacity_(std::max(rows_, capacity.row)) {
+    cells_.reserve(stride_ * rowCapacity_);
+    written_.reserve(stride_ * rowCapacity_);
+    cells_.resize(stride_ * rows_);
+    written_.resize(stride_ * rows_);
+}
 
 const Cell& ScreenBuffer::At(std::uint16_t column, std::uint16_t row) const {
     return cells_[Index(column, row)];
@@ -18,6 +23,7 @@ const Cell& ScreenBuffer::At(std::uint16_t column, std::uint16_t row) const {
 Cell& ScreenBuffer::CellAt(std::uint16_t column, std::uint16_t row) {
     const std::size_t index = Index(column, row);
     written_[index] = 1;
+    lowestWritten_ = std::max<std::int32_t>(lowestWritten_, row);
     const std::uint32_t at = std::uint32_t{row} * columns_ + column;
     if (changed_.first == changed_.end) {
         changed_ = {at, at + 1};
@@ -51,11 +57,102 @@ void ScreenBuffer::LineFeed() {
         observer_->BeforeScroll();
     }
     // The top row becomes the new bottom one.
-    const auto bottom = static_cast<std::ptrdiff_t>(std::size_t{top_} * columns_);
+    if (hiddenRows_) {
+        hiddenRows_ = false;
+        const auto end = static_cast<std::ptrdiff_t>(rows_ * stride_);
+        std::fill(cells_.begin() + end, cells_.end(), Cell{});
+        std::fill(written_.begin() + end, written_.end(), std::uint8_t{0});
+    }
+    const auto bottom = static_cast<std::ptrdiff_t>(top_ * stride_);
+    const auto width = static_cast<std::ptrdiff_t>(stride_);
     top_ = static_cast<std::uint16_t>(top_ + 1 == rows_ ? 0 : top_ + 1);
-    std::fill(cells_.begin() + bottom, cells_.begin() + bottom + columns_, Cell{' ', attribute_});
-    std::fill(written_.begin() + bottom, written_.begin() + bottom + columns_, std::uint8_t{0});
+    std::fill(cells_.begin() + bottom, cells_.begin() + bottom + width, Cell{' ', attribute_});
+    std::fill(written_.begin() + bottom, written_.begin() + bottom + width, std::uint8_t{0});
     ++scrollCount_;
+    if (lowestWritten_ >= 0) {
+        --lowestWritten_;
+    }
+}
+
+void ScreenBuffer::Unroll() {
+    const auto first = static_cast<std::ptrdiff_t>(top_ * stride_);
+    const auto end = static_cast<std::ptrdiff_t>(rows_ * stride_);
+    std::rotate(cells_.begin(), cells_.begin() + first, cells_.begin() + end);
+    std::rotate(written_.begin(), written_.begin() + first, written_.begin() + end);
+    top_ = 0;
+}
+
+void ScreenBuffer::FindLowestWritten() {
+    lowestWritten_ = -1;
+    for (std::uint16_t row = rows_; row > 0 && lowestWritten_ < 0; --row) {
+        for (std::uint16_t column = 0; column < columns_; ++column) {
+            if (Written(column, static_cast<std::uint16_t>(row - 1))) {
+                lowestWritten_ = row - 1;
+                break;
+            }
+        }
+    }
+}
+
+bool ScreenBuffer::Resize(std::uint16_t columns, std::uint16_t rows, std::int32_t rowsUp) {
+    columns = std::max<std::uint16_t>(columns, 1);
+    rows = std::max<std::uint16_t>(rows, 1);
+    if (columns > stride_ || rows > rowCapacity_) {
+        return false;
+    }
+    Unroll();
+    if (cells_.size() < rows * stride_) {
+        cells_.resize(rows * stride_);
+        written_.resize(rows * stride_);
+    }
+    // The rows in use move; what they leave behind is blank.
+    const auto row = [&](std::int64_t index) {
+        return static_cast<std::ptrdiff_t>(index * static_cast<std::int64_t>(stride_));
+    };
+    const auto blank = [&](std::int64_t first, std::int64_t end) {
+        std::fill(cells_.begin() + row(first), cells_.begin() + row(end), Cell{});
+        std::fill(written_.begin() + row(first), written_.begin() + row(end), std::uint8_t{0});
+    };
+    const std::int64_t used = rows_;
+    if (rowsUp > 0) {
+        const std::int64_t up = std::min<std::int64_t>(rowsUp, used);
+        std::copy(cells_.begin() + row(up), cells_.begin() + row(used), cells_.begin());
+        std::copy(written_.begin() + row(up), written_.begin() + row(used), written_.begin());
+        blank(used - up, used);
+    } else if (rowsUp < 0) {
+        const std::int64_t down = std::min<std::int64_t>(-rowsUp, rows);
+        const std::int64_t moved = std::min<std::int64_t>(used, rows - down);
+        std::copy_backward(cells_.begin(), cells_.begin() + row(moved),
+                           cells_.begin() + row(moved + down));
+        std::copy_backward(written_.begin(), written_.begin() + row(moved),
+                           written_.begin() + row(moved + down));
+        blank(0, down);
+    }
+    const std::int64_t cursorRow = std::int64_t{cursor_.row} - rowsUp;
+    cursor_ = {static_cast<std::uint16_t>(std::min<std::int64_t>(cursor_.column, columns - 1)),
+               static_cast<std::uint16_t>(std::clamp<std::int64_t>(cursorRow, 0, rows - 1))};
+    columns_ = columns;
+    rows_ = rows;
+    hiddenRows_ = cells_.size() > rows * stride_;
+    changed_ = {0, 0};
+    FindLowestWritten();
+    return true;
+}
+
+void ScreenBuffer::CopyFrom(const ScreenBuffer& other) {
+    cells_.assign(other.cells_.begin(), other.cells_.end());
+    written_.assign(other.written_.begin(), other.written_.end());
+    columns_ = other.columns_;
+    rows_ = other.rows_;
+    stride_ = other.stride_;
+    rowCapacity_ = other.rowCapacity_;
+    top_ = other.top_;
+    cursor_ = other.cursor_;
+    attribute_ = other.attribute_;
+    scrollCount_ = other.scrollCount_;
+    lowestWritten_ = other.lowestWritten_;
+    hiddenRows_ = other.hiddenRows_;
+    changed_ = {0, 0};
 }
 
 void ScreenBuffer::PutAtCursor(std::uint8_t character) {
@@ -146,7 +243,8 @@ std::uint32_t ScreenBuffer::CellsFrom(Coord start, std::uint32_t count) const {
         return 0;
     }
     const std::size_t first = std::size_t{start.row} * columns_ + start.column;
-    return static_cast<std::uint32_t>(std::min<std::size_t>(count, cells_.size() - first));
+    const std::size_t cells = std::size_t{columns_} * rows_;
+    return static_cast<std::uint32_t>(std::min<std::size_t>(count, cells - first));
 }
 
 void ScreenBuffer::Step(Coord& at) const {

@@ -36,8 +36,10 @@ class ScrollObserver {
 
 class ScreenBuffer {
   public:
-    // Storage is taken here, once; nothing later allocates.
-    ScreenBuffer(std::uint16_t columns, std::uint16_t rows);
+    // Storage is taken here, once, for the largest size the buffer may
+    // take (at least its own); nothing later allocates. A large capacity
+    // costs address space only until a resize uses it.
+    ScreenBuffer(std::uint16_t columns, std::uint16_t rows, Coord capacity = {});
 
     std::uint16_t Columns() const { return columns_; }
     std::uint16_t Rows() const { return rows_; }
@@ -50,6 +52,22 @@ class ScreenBuffer {
     bool Written(std::uint16_t column, std::uint16_t row) const {
         return written_[Index(column, row)] != 0;
     }
+
+    // The lowest row with a written cell; -1 when there is none.
+    std::int32_t LowestWrittenRow() const { return lowestWritten_; }
+
+    // Gives the buffer a new size within its capacity. Every cell moves up
+    // by rowsUp rows (down when negative) and keeps its column; rows moved
+    // past the top are dropped. Cells beyond a narrower or shorter size are
+    // kept out of sight and come back when the buffer grows again, until
+    // their row is scrolled or moved. The cursor moves with the cells and
+    // stays inside. Returns false, changing nothing, when the size does not
+    // fit the capacity.
+    bool Resize(std::uint16_t columns, std::uint16_t rows, std::int32_t rowsUp);
+
+    // Becomes a copy of other, whose size must fit this buffer's capacity;
+    // nothing allocates. The scroll observer stays this buffer's.
+    void CopyFrom(const ScreenBuffer& other);
 
     // Fails and changes nothing when the position lies outside the buffer.
     bool SetCursor(Coord position);
@@ -91,10 +109,11 @@ class ScreenBuffer {
 
   private:
     // The rows are a ring: a scroll moves the top row's start, not the
-    // cells, so it costs one row whatever the buffer's size.
+    // cells, so it costs one row whatever the buffer's size. Each row takes
+    // the capacity's width, so a change of width moves nothing.
     std::size_t Index(std::uint16_t column, std::uint16_t row) const {
         const std::size_t stored = std::size_t{row} + top_;
-        return (stored < rows_ ? stored : stored - rows_) * columns_ + column;
+        return (stored < rows_ ? stored : stored - rows_) * stride_ + column;
     }
     Cell& CellAt(std::uint16_t column, std::uint16_t row);
     // How many of count cells from start on lie in the buffer, row by row.
@@ -103,9 +122,14 @@ class ScreenBuffer {
     void Step(Coord& at) const;
     void PutAtCursor(std::uint8_t character);
     void LineFeed();
+    // Puts the ring's top row first in storage.
+    void Unroll();
+    void FindLowestWritten();
 
     std::uint16_t columns_;
     std::uint16_t rows_;
+    std::size_t stride_;
+    std::size_t rowCapacity_;
     std::vector<Cell> cells_;
     std::vector<std::uint8_t> written_;
     ScrollObserver* observer_ = nullptr;
@@ -113,6 +137,10 @@ class ScreenBuffer {
     Coord cursor_{};
     std::uint16_t attribute_ = kDefaultAttribute;
     std::uint64_t scrollCount_ = 0;
+    std::int32_t lowestWritten_ = -1;
+    // Rows below the buffer's height are kept from a taller size; a scroll
+    // makes them stale.
+    bool hiddenRows_ = false;
     Span changed_{0, 0};
 };
 

@@ -62,4 +62,10 @@ bool StreamKeys::CursorPositionReported(std::uint32_t row, std::uint32_t column)
     return replies_ != nullptr && replies_->CursorPositionReported(row, column);
 }
 
+void StreamKeys::ModeReported(std::uint32_t mode, std::uint32_t state) {
+    if (replies_ != nullptr) {
+        replies_->ModeReported(mode, state);
+    }
+}
+
 }  // namespace conkit::host

@@ -64,6 +64,7 @@ class StreamKeys final : private terminal::DecoderSink {
     void KittyFlagsReported(std::uint32_t flags) override;
     void DeviceAttributesReported() override;
     bool CursorPositionReported(std::uint32_t row, std::uint32_t column) override;
+    void ModeReported(std::uint32_t mode, std::uint32_t state) override;
 
     ReadyBytes& source_;
     terminal::ReplySink* replies_;

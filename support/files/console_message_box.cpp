@@ -285,12 +285,14 @@ std::int32_t ShowConsoleMessageBox(const char* text, const char* caption, std::u
     Box box = LayOut(text != nullptr ? text : "", shownCaption, buttons == system::kMbYesNo,
                      before.size.column, before.size.row);
     SaveCells(box);
+    host::CurrentHost().BeginOverlay(outputHandle);
     for (unsigned row = 0; row < box.rows; ++row) {
         DrawRow(box, row, shownCaption);
     }
     PointAtChoice(box);
     const std::int32_t answer = WaitForAnswer(box, shownCaption);
     RestoreCells(box);
+    host::CurrentHost().EndOverlay(outputHandle);
     host::CurrentHost().SetConsoleCursorPosition(outputHandle, before.cursor);
     host::CurrentHost().SetConsoleTextAttribute(outputHandle, before.attribute);
     return answer;

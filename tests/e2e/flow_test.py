@@ -101,7 +101,7 @@ def test_output_to_a_file_is_whole_after_sigterm():
             assert program.wait(20) == -signal.SIGTERM
         with open(path, "rb") as out:
             written = out.read()
-        assert written == b"".join(b"line %d\r\n" % n for n in range(5000)), len(written)
+        assert written == b"".join(b"line %d\n" % n for n in range(5000)), len(written)
 
 
 if __name__ == "__main__":

@@ -102,10 +102,11 @@ class Pane:
                   "--", *command)
         self.tmux("set-option", "-g", "remain-on-exit", "on")
 
-    def start_shell(self, history_limit=2000):
+    def start_shell(self, history_limit=2000, environment=None):
         """Runs an interactive bash with job control in the pane, which keeps
-        history_limit lines of history."""
-        environment = {"LANG": "C.UTF-8", "TERM": "tmux-256color", "PS1": "$ ", **SANITIZER_ENV}
+        history_limit lines of history; environment adds to its variables."""
+        environment = {"LANG": "C.UTF-8", "TERM": "tmux-256color", "PS1": "$ ", **SANITIZER_ENV,
+                       **(environment or {})}
         settings = [f"{k}={v}" for k, v in environment.items()]
         self.tmux("start-server", ";", "set-option", "-g", "history-limit", str(history_limit),
                   ";", "new-session", "-d", "-x", str(self.width), "-y", str(self.height), "-c",

@@ -55,6 +55,9 @@ class AltSink final : public DecoderSink {
     bool CursorPositionReported(std::uint32_t row, std::uint32_t column) override {
         return sink_.CursorPositionReported(row, column);
     }
+    void ModeReported(std::uint32_t mode, std::uint32_t state) override {
+        sink_.ModeReported(mode, state);
+    }
 
     // True once a key went through.
     bool Keyed() const { return keyed_; }

@@ -31,6 +31,9 @@ class ReplySink {
     virtual bool CursorPositionReported(std::uint32_t /*row*/, std::uint32_t /*column*/) {
         return false;
     }
+    // CSI ? mode ; state $ y: the terminal's answer to a DEC private mode
+    // query (DECRQM); state 0 when it does not know the mode.
+    virtual void ModeReported(std::uint32_t /*mode*/, std::uint32_t /*state*/) {}
 
   protected:
     ~ReplySink() = default;

@@ -46,7 +46,14 @@ void ReportQueryReply(const ControlSequence& sequence, DecoderSink& sink) {
 }  // namespace
 
 void ReportCsi(const ControlSequence& sequence, bool kittyTerminal, DecoderSink& sink) {
-    if (sequence.malformed || sequence.intermediate != 0) {
+    if (sequence.malformed) {
+        return;
+    }
+    if (sequence.intermediate == '$' && sequence.marker == '?' && sequence.final == 'y') {
+        sink.ModeReported(sequence.Value(0, 0, 0), sequence.Value(1, 0, 0));
+        return;
+    }
+    if (sequence.intermediate != 0) {
         return;
     }
     if (sequence.marker == '?') {

@@ -3,6 +3,7 @@
 // has no key for, and malformed ones, give nothing.
 //   CSI ? flags u    kitty keyboard protocol flags (reply to CSI ? u)
 //   CSI ? ... c      primary device attributes (reply to CSI c)
+//   CSI ? m;s $ y    a DEC private mode's state (reply to CSI ? m $ p)
 //   CSI row;col R    cursor position (reply to CSI 6 n), when one is awaited
 //   CSI ... u        kitty keyboard protocol key
 //   CSI ... _        win32-input-mode key

@@ -131,4 +131,15 @@ MotionBytes PlanMove(std::optional<Coord> from, Coord to, bool lineFeed,
     return best;
 }
 
+MotionBytes PlanMoveInRow(std::optional<std::uint16_t> fromColumn, Coord to,
+                          const CellRewriter& rewriter) {
+    if (fromColumn.has_value()) {
+        return Horizontal(to.row, *fromColumn, to.column, rewriter);
+    }
+    MotionBytes bytes;
+    bytes.Add('\r');
+    bytes.Append(Horizontal(to.row, 0, to.column, rewriter));
+    return bytes;
+}
+
 }  // namespace conkit::host::terminal

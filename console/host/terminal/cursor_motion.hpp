@@ -62,4 +62,10 @@ class CellRewriter {
 MotionBytes PlanMove(std::optional<Coord> from, Coord to, bool lineFeed,
                      const CellRewriter& rewriter);
 
+// The shortest byte sequence within the cursor's own row (to's), for a
+// terminal whose rows are not known: no absolute position and no vertical
+// move. From an unknown column it starts with CR.
+MotionBytes PlanMoveInRow(std::optional<std::uint16_t> fromColumn, Coord to,
+                          const CellRewriter& rewriter);
+
 }  // namespace conkit::host::terminal

@@ -1,8 +1,34 @@
 #include "console/host/terminal/glyph_table.hpp"
 
+#include <string_view>
+
 #include "console/host/decoding/code_page_437.hpp"
 
 namespace conkit::host::terminal {
+namespace {
+
+// What a terminal without UTF-8 shows for the code page's pictures: the
+// control positions 0x00-0x1F, then 0x80-0xFF, as the nearest ASCII
+// character (frames as + - = |, blocks and shades as #, accented letters
+// as their base letter).
+constexpr std::string_view kControlLookalikes = " oo****.#o#*****><|!PS-|^v><L-^v";
+constexpr std::string_view kUpperLookalikes =
+    "CueaaaaceeeiiiAAEaAooouuyOUcLYPfaiounNao?--24!<>"
+    "###|++++++|+++++++++-++++++++=+++++++++++++#####"
+    "aBGpSsutFTOd8fen=+><()/~o..Vn2# ";
+static_assert(kControlLookalikes.size() == 32 && kUpperLookalikes.size() == 128);
+
+char Lookalike(std::uint32_t byte) {
+    if (byte < 0x20) {
+        return kControlLookalikes[byte];
+    }
+    if (byte >= 0x80) {
+        return kUpperLookalikes[byte - 0x80];
+    }
+    return byte == 0x7F ? '^' : static_cast<char>(byte);
+}
+
+}  // namespace
 
 GlyphTable::GlyphTable(bool utf8) {
     for (std::uint32_t byte = 0; byte < glyphs_.size(); ++byte) {
@@ -14,8 +40,7 @@ GlyphTable::GlyphTable(bool utf8) {
             glyph.length = static_cast<std::uint8_t>(
                 EncodeUtf8(Cp437ToUnicode(static_cast<std::uint8_t>(byte)), glyph.bytes.data()));
         } else {
-            const bool printable = byte >= 0x20 && byte < 0x7F;
-            glyph.bytes[0] = printable ? static_cast<char>(byte) : '?';
+            glyph.bytes[0] = Lookalike(byte);
             glyph.length = 1;
         }
     }

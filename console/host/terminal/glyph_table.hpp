@@ -3,7 +3,8 @@
 // On a UTF-8 terminal every byte is its code page 437 character in UTF-8,
 // the control positions included (0x01 as U+263A and so on; 0x00 as a
 // space). Elsewhere only printable ASCII can be trusted to be one cell and
-// no control, so every other byte is shown as '?' and 0x00 as a space.
+// no control, so every other byte is shown as the ASCII character that
+// looks most like it (a frame's corners as '+', a block as '#').
 #pragma once
 
 #include <array>

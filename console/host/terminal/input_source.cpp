@@ -17,13 +17,16 @@ std::span<const std::uint8_t> InputSource::FillReady() {
     }
     // A hang-up or error still lets read report it, after any bytes that
     // arrived before it.
+    const std::size_t wanted =
+        read_ < boundary_ && boundary_ - read_ < kChunk ? boundary_ - read_ : kChunk;
     ssize_t got = 0;
     do {
-        got = ::read(fd_, buffer_, kChunk);
+        got = ::read(fd_, buffer_, wanted);
     } while (got < 0 && errno == EINTR);
     if (got > 0) {
         begin_ = 0;
         end_ = static_cast<std::size_t>(got);
+        read_ += end_;
     } else if (got == 0 || errno != EAGAIN) {
         ended_ = true;
     }
@@ -35,7 +38,9 @@ std::span<const std::uint8_t> InputSource::Buffered() const {
 }
 
 void InputSource::Consume(std::size_t count) {
-    begin_ = count < end_ - begin_ ? begin_ + count : end_;
+    const std::size_t taken = count < end_ - begin_ ? count : end_ - begin_;
+    begin_ += taken;
+    consumed_ += taken;
 }
 
 void InputSource::Wait(int timeoutMs, const sigset_t& mask) const {

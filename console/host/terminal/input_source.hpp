@@ -35,11 +35,22 @@ class InputSource final : public ReadyBytes {
     // True once a read found the end of the input.
     bool Ended() const override { return ended_; }
 
+    // Bytes read from the descriptor, and consumed, since the start.
+    std::uint64_t BytesRead() const { return read_; }
+    std::uint64_t Consumed() const { return consumed_; }
+
+    // No read takes bytes past the first boundary ones from the start, so
+    // that what was read before it can be told from what came after.
+    void SetBoundary(std::uint64_t boundary) { boundary_ = boundary; }
+
   private:
     int fd_;
     std::uint8_t buffer_[kChunk] = {};
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
+    std::uint64_t consumed_ = 0;
+    std::uint64_t read_ = 0;
+    std::uint64_t boundary_ = 0;
     bool ended_ = false;
 };
 

@@ -62,6 +62,14 @@ bool KeyboardInput::CursorPositionReported(std::uint32_t row, std::uint32_t colu
     return true;
 }
 
+void KeyboardInput::ModeReported(std::uint32_t mode, std::uint32_t state) {
+    // Set or reset (1, 2) means the terminal can switch it.
+    constexpr std::uint32_t kSynchronizedOutput = 2026;
+    if (mode == kSynchronizedOutput && (state == 1 || state == 2)) {
+        synchronizedOutput_ = true;
+    }
+}
+
 void KeyboardInput::KittyFlagsReported(std::uint32_t) {
     // An answer after the device attributes cannot be to our query.
     if (!attributesAnswered_) {

@@ -21,6 +21,10 @@ class KeyboardInput final : private ReplySink {
     // waited past its timeout. Never blocks.
     void Pump() { keys_.Pump(SteadyNow()); }
 
+    // Decodes the bytes ready now, whatever is queued: answers among them
+    // are taken at once. Never blocks.
+    void DecodeReady() { keys_.DecodeReady(SteadyNow()); }
+
     InputQueue& Queue() { return keys_.Queue(); }
 
     // Throws away the queued events and the bytes ready now. A sequence
@@ -39,6 +43,10 @@ class KeyboardInput final : private ReplySink {
     // before its device attributes.
     bool TakeKittySupport();
 
+    // True once the terminal has said it knows synchronized output (DEC
+    // private mode 2026).
+    bool SynchronizedOutput() const { return synchronizedOutput_; }
+
     // The host asked for the device attributes (and maybe a cursor position
     // before them): the replies are taken from the input until the device
     // attributes come, which every terminal answers last.
@@ -55,6 +63,7 @@ class KeyboardInput final : private ReplySink {
     void KittyFlagsReported(std::uint32_t flags) override;
     void DeviceAttributesReported() override;
     bool CursorPositionReported(std::uint32_t row, std::uint32_t column) override;
+    void ModeReported(std::uint32_t mode, std::uint32_t state) override;
 
     InputSource& source_;
     StreamKeys keys_;
@@ -63,6 +72,7 @@ class KeyboardInput final : private ReplySink {
     bool kittyNoticed_ = false;
     bool repliesExpected_ = false;
     bool cursorReportAwaited_ = false;
+    bool synchronizedOutput_ = false;
     std::optional<Coord> cursorReport_;
 };
 

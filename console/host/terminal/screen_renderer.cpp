@@ -1,20 +1,18 @@
 #include "console/host/terminal/screen_renderer.hpp"
 
 #include <algorithm>
-#include <cstddef>
 
 #include "console/host/terminal/sgr.hpp"
 
 namespace conkit::host::terminal {
 
 ScreenRenderer::ScreenRenderer(const ScreenBuffer& picture, const GlyphTable& glyphs,
-                               TerminalWriter& out, bool lineFeed)
-    : picture_(picture),
-      glyphs_(glyphs),
-      out_(out),
-      lineFeed_(lineFeed),
-      shown_(std::size_t{picture.Columns()} * picture.Rows()),
-      scrolls_(picture.ScrollCount()) {}
+                               TerminalWriter& out, std::size_t capacity)
+    : picture_(picture), glyphs_(glyphs), out_(out), scrolls_(picture.ScrollCount()) {
+    const std::size_t cells = std::size_t{picture.Columns()} * picture.Rows();
+    shown_.reserve(std::max(cells, capacity));
+    shown_.resize(cells);
+}
 
 std::uint16_t ScreenRenderer::VisibleColumns() const {
     return std::min(picture_.Columns(), terminal_.column);
@@ -40,15 +38,57 @@ void ScreenRenderer::ForgetAll() {
 void ScreenRenderer::SetTerminalSize(Coord size) {
     terminal_ = size;
     cursor_.reset();
+    wrapPending_ = false;
+    scrollOwed_ = false;
+}
+
+void ScreenRenderer::SetRowsKnown(bool known) {
+    rowsKnown_ = known;
+}
+
+void ScreenRenderer::FollowResize() {
+    shown_.resize(std::size_t{picture_.Columns()} * picture_.Rows());
+    ForgetAll();
+    cursor_.reset();
+    wrapPending_ = false;
+    scrollOwed_ = false;
+    exposedRow_.reset();
+    scrolls_ = picture_.ScrollCount();
+}
+
+void ScreenRenderer::ShiftRows(std::int32_t rowsUp) {
+    const auto width = static_cast<std::ptrdiff_t>(picture_.Columns());
+    const auto rows = static_cast<std::int32_t>(picture_.Rows());
+    const std::int32_t moved = std::min(rowsUp < 0 ? -rowsUp : rowsUp, rows);
+    const std::ptrdiff_t cells = moved * width;
+    if (rowsUp > 0) {
+        std::copy(shown_.begin() + cells, shown_.end(), shown_.begin());
+        std::fill(shown_.end() - cells, shown_.end(), ShownCell{});
+    } else if (rowsUp < 0) {
+        std::copy_backward(shown_.begin(), shown_.end() - cells, shown_.end());
+        std::fill(shown_.begin(), shown_.begin() + cells, ShownCell{});
+    }
+    if (cursor_.has_value()) {
+        const std::int32_t row = cursor_->row - rowsUp;
+        if (row >= 0 && row < rows) {
+            cursor_->row = static_cast<std::uint16_t>(row);
+        } else {
+            cursor_.reset();
+            wrapPending_ = false;
+        }
+    }
+    exposedRow_.reset();
 }
 
 void ScreenRenderer::Repaint(bool clear) {
+    Settle();
     cursor_.reset();
+    wrapPending_ = false;
     if (clear) {
         // The terminal's own colours clear it, so a terminal that erases
         // with the default background still ends up as the cells say.
         out_.Append("\x1b[0m\x1b[H\x1b[2J", 11);
-        pen_.reset();
+        pen_ = kDefaultAttribute;
         cursor_ = Coord{0, 0};
     }
     ForgetAll();
@@ -63,26 +103,32 @@ void ScreenRenderer::ScrollUp() {
         ForgetAll();
         return;
     }
+    Settle();
+    const auto bottom = static_cast<std::uint16_t>(rows - 1);
     // Only the rows the buffer covers scroll, so that nothing below them
     // moves up into view.
-    const auto bottom = static_cast<std::uint16_t>(rows - 1);
-    const bool region = rows < terminal_.row;
-    if (region) {
-        out_.Append("\x1b[1;", 4);
-        out_.AppendDecimal(rows);
-        out_.Append('r');
-        cursor_.reset();
-    }
-    if (!cursor_.has_value() || cursor_->row != bottom) {
-        MoveTo({0, bottom});
-    }
-    out_.Append('\n');
-    if (!lineFeed_) {
-        cursor_ = Coord{0, bottom};
-    }
-    if (region) {
-        out_.Append("\x1b[r", 3);
-        cursor_.reset();
+    const bool region = rowsKnown_ && rows < terminal_.row;
+    if (wrapPending_ && !region && cursor_->row == bottom) {
+        // The terminal scrolls by itself when the next character wraps.
+        scrollOwed_ = true;
+    } else {
+        if (region) {
+            out_.Append("\x1b[1;", 4);
+            out_.AppendDecimal(rows);
+            out_.Append('r');
+            cursor_.reset();
+            wrapPending_ = false;
+        }
+        if (!cursor_.has_value() || cursor_->row != bottom || wrapPending_) {
+            MoveTo({0, bottom});
+        }
+        out_.Append('\n');
+        // A tty that adds CR to LF takes the cursor to the first column.
+        cursor_->column = lineFeed_ ? cursor_->column : 0;
+        if (region) {
+            out_.Append("\x1b[r", 3);
+            cursor_.reset();
+        }
     }
     // A buffer taller than the terminal moves its next row into the
     // terminal's last one, which the terminal scrolled in blank.
@@ -93,6 +139,16 @@ void ScreenRenderer::ScrollUp() {
     const auto end = shown_.begin() + static_cast<std::ptrdiff_t>(width * rows);
     std::copy(shown_.begin() + static_cast<std::ptrdiff_t>(width), end, shown_.begin());
     std::fill(end - static_cast<std::ptrdiff_t>(width), end, ShownCell{});
+}
+
+void ScreenRenderer::Settle() {
+    if (!scrollOwed_) {
+        return;
+    }
+    out_.Append("\r\n", 2);
+    scrollOwed_ = false;
+    wrapPending_ = false;
+    cursor_ = Coord{0, static_cast<std::uint16_t>(VisibleRows() - 1)};
 }
 
 void ScreenRenderer::Update(ScreenBuffer::Span changed) {
@@ -124,7 +180,7 @@ void ScreenRenderer::Update(ScreenBuffer::Span changed) {
             const auto x = static_cast<std::uint16_t>(column);
             const Cell& wanted = picture_.At(x, y);
             const ShownCell& shown = Shown(x, y);
-            if ((shown.character != wanted.character ||
+            if ((!shown.known || shown.character != wanted.character ||
                  shown.look != VisibleAttribute(wanted.attribute)) &&
                 picture_.Written(x, y)) {
                 Paint(x, y, wanted);
@@ -141,6 +197,34 @@ void ScreenRenderer::ShowCursorAt(Coord cell) {
 
 void ScreenRenderer::AssumeCursorAt(Coord cell) {
     cursor_ = cell;
+    wrapPending_ = false;
+}
+
+void ScreenRenderer::ForgetCursor() {
+    Settle();
+    cursor_.reset();
+    wrapPending_ = false;
+}
+
+void ScreenRenderer::AssumeShowsWritten() {
+    for (std::uint16_t row = 0; row < picture_.Rows(); ++row) {
+        for (std::uint16_t column = 0; column < picture_.Columns(); ++column) {
+            const Cell& cell = picture_.At(column, row);
+            Shown(column, row) =
+                picture_.Written(column, row)
+                    ? ShownCell{cell.character, true, VisibleAttribute(cell.attribute)}
+                    : ShownCell{};
+        }
+    }
+    cursor_.reset();
+    pen_.reset();
+    wrapPending_ = false;
+    scrollOwed_ = false;
+    scrolls_ = picture_.ScrollCount();
+}
+
+bool ScreenRenderer::Coloured() const {
+    return pen_.has_value() && *pen_ != kDefaultAttribute;
 }
 
 bool ScreenRenderer::Rewrite(std::uint16_t row, std::uint16_t first, std::uint16_t end,
@@ -150,7 +234,7 @@ bool ScreenRenderer::Rewrite(std::uint16_t row, std::uint16_t first, std::uint16
     }
     for (std::uint16_t x = first; x < end && bytes.Fits(); ++x) {
         const ShownCell& shown = Shown(x, row);
-        if (shown.look != *pen_) {
+        if (!shown.known || shown.look != *pen_) {
             return false;
         }
         const Glyph& glyph = glyphs_.For(shown.character);
@@ -160,13 +244,42 @@ bool ScreenRenderer::Rewrite(std::uint16_t row, std::uint16_t first, std::uint16
 }
 
 void ScreenRenderer::MoveTo(Coord cell) {
-    const MotionBytes motion = PlanMove(cursor_, cell, lineFeed_, *this);
-    out_.Append(motion.Data(), motion.Length());
+    if (cursor_ == cell && !wrapPending_) {
+        return;
+    }
+    Settle();
+    if (wrapPending_) {
+        // Terminals disagree on motion from a pending wrap; CR is safe.
+        out_.Append('\r');
+        cursor_->column = 0;
+        wrapPending_ = false;
+    }
+    if (rowsKnown_) {
+        const MotionBytes motion = PlanMove(cursor_, cell, lineFeed_, *this);
+        if (motion.Length() > 0) {
+            // A frame that moves the cursor about goes out whole.
+            out_.BeginFrame();
+            out_.Append(motion.Data(), motion.Length());
+        }
+    } else {
+        const std::optional<std::uint16_t> from = cursor_.has_value() && cursor_->row == cell.row
+                                                      ? std::optional{cursor_->column}
+                                                      : std::nullopt;
+        const MotionBytes motion = PlanMoveInRow(from, cell, *this);
+        out_.Append(motion.Data(), motion.Length());
+    }
     cursor_ = cell;
 }
 
 void ScreenRenderer::Paint(std::uint16_t column, std::uint16_t row, const Cell& cell) {
-    MoveTo({column, row});
+    // The first cell of the row after a pending wrap: the terminal wraps
+    // by itself when the character is written.
+    const bool wraps =
+        wrapPending_ && column == 0 &&
+        (scrollOwed_ ? row == cursor_->row : row == cursor_->row + 1U && row < VisibleRows());
+    if (!wraps) {
+        MoveTo({column, row});
+    }
     const std::uint16_t look = VisibleAttribute(cell.attribute);
     if (!pen_.has_value()) {
         AppendSgrReset(look, out_);
@@ -176,13 +289,12 @@ void ScreenRenderer::Paint(std::uint16_t column, std::uint16_t row, const Cell& 
     pen_ = look;
     const Glyph& glyph = glyphs_.For(cell.character);
     out_.Append(glyph.bytes.data(), glyph.length);
-    Shown(column, row) = {cell.character, look};
-    // A character in the last column leaves the cursor waiting to wrap,
-    // where terminals disagree on what the next motion does.
-    if (column + 1U < terminal_.column) {
-        cursor_ = Coord{static_cast<std::uint16_t>(column + 1), row};
-    } else {
-        cursor_.reset();
+    Shown(column, row) = {cell.character, true, look};
+    scrollOwed_ = false;
+    cursor_ = Coord{column, row};
+    wrapPending_ = column + 1U >= terminal_.column;
+    if (!wrapPending_) {
+        ++cursor_->column;
     }
 }
 

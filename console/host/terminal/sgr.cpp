@@ -31,10 +31,10 @@ void AppendSgrChange(std::uint16_t from, std::uint16_t to, TerminalWriter& out) 
     from = VisibleAttribute(from);
     to = VisibleAttribute(to);
     SgrBuilder sgr(out);
-    if ((from & 0x0F) != (to & 0x0F)) {
+    if (ForegroundParameter(from) != ForegroundParameter(to)) {
         sgr.Add(ForegroundParameter(to));
     }
-    if ((from & 0xF0) != (to & 0xF0)) {
+    if (BackgroundParameter(from) != BackgroundParameter(to)) {
         sgr.Add(BackgroundParameter(to));
     }
     if ((from & kUnderline) != (to & kUnderline)) {
@@ -49,8 +49,10 @@ void AppendSgrChange(std::uint16_t from, std::uint16_t to, TerminalWriter& out) 
 void AppendSgrReset(std::uint16_t to, TerminalWriter& out) {
     SgrBuilder sgr(out);
     sgr.Add(0);
-    sgr.Add(ForegroundParameter(to));
-    sgr.Add(BackgroundParameter(to));
+    if (!TerminalColours(to)) {
+        sgr.Add(ForegroundParameter(to));
+        sgr.Add(BackgroundParameter(to));
+    }
     if ((to & kUnderline) != 0) {
         sgr.Add(4);
     }

@@ -45,18 +45,18 @@ int PollAlone(int fd, int timeoutMs) {
 
 }  // namespace
 
-bool ReadableNow(int fd) {
+bool ReadableWithin(int fd, int timeoutMs) {
     if (!Selectable(fd)) {
-        return PollAlone(fd, 0) > 0;
+        return PollAlone(fd, timeoutMs) > 0;
     }
     int selected = 0;
     do {
         fd_set readable;
         FD_ZERO(&readable);
         FD_SET(fd, &readable);
-        timeval now{};
-        selected = ::select(fd + 1, &readable, nullptr, nullptr, &now);
-    } while (selected < 0 && errno == EINTR);
+        timeval limit{timeoutMs / 1000, static_cast<suseconds_t>(timeoutMs % 1000) * 1000};
+        selected = ::select(fd + 1, &readable, nullptr, nullptr, &limit);
+    } while (selected < 0 && errno == EINTR && timeoutMs == 0);
     return selected > 0;
 }
 
@@ -77,12 +77,12 @@ void WaitReadable(int fd, int timeoutMs, const sigset_t& mask) {
 
 #else
 
-bool ReadableNow(int fd) {
+bool ReadableWithin(int fd, int timeoutMs) {
     pollfd ready{fd, POLLIN, 0};
     int polled = 0;
     do {
-        polled = ::poll(&ready, 1, 0);
-    } while (polled < 0 && errno == EINTR);
+        polled = ::poll(&ready, 1, timeoutMs);
+    } while (polled < 0 && errno == EINTR && timeoutMs == 0);
     return polled > 0;
 }
 

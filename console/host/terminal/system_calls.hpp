@@ -15,9 +15,13 @@ const char* ProgramName();
 // what is left in *remaining.
 int SleepMonotonic(timespec* remaining);
 
-// True when a read of fd would not block now: bytes, the end of the input
-// or an error wait there.
-bool ReadableNow(int fd);
+// True when a read of fd would not block within timeoutMs (0: now): bytes,
+// the end of the input or an error wait there. Safe in a signal handler.
+bool ReadableWithin(int fd, int timeoutMs);
+
+inline bool ReadableNow(int fd) {
+    return ReadableWithin(fd, 0);
+}
 
 // Waits until fd is readable, timeoutMs passes (-1: no limit) or a signal
 // is caught, with the signal mask set to mask while it waits: a signal

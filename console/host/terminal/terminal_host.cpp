@@ -2,7 +2,9 @@
 
 #include <errno.h>
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,20 +14,24 @@
 #include <ctime>
 
 #include "console/host/terminal/system_calls.hpp"
-#include "console/host/terminal/terminal_session.hpp"
 
 namespace conkit::host::terminal {
 namespace {
 
-// Room for a full repaint whose every cell changes colour; larger changes
-// are written in pieces.
-constexpr std::size_t kBytesPerCell = 16;
-constexpr std::size_t kLargestWrite = std::size_t{256} * 1024;
+// Room for a full repaint of a large terminal in one piece; pages never
+// used cost nothing.
+constexpr std::size_t kTerminalWriterCapacity = std::size_t{256} * 1024;
+// Collected output to a file or a pipe, as a C program's standard output.
+constexpr std::size_t kPlainWriterCapacity = std::size_t{36} * 1024;
 
-std::size_t WriterCapacity(Coord terminalSize) {
-    const Coord buffer = BufferSizeFor(terminalSize);
-    return std::min(std::size_t{buffer.column} * buffer.row * kBytesPerCell + 4096, kLargestWrite);
-}
+// Output held back for a frame goes out at the first console call after
+// this long; the clock is looked at every so many calls while it is held.
+constexpr std::chrono::milliseconds kLongestHold{15};
+constexpr std::uint32_t kCallsPerClockLook = 64;
+
+// Every size the buffer may take when the terminal is resized.
+constexpr std::size_t kCapacityCells =
+    std::size_t{kMaximumBufferSize.column} * kMaximumBufferSize.row;
 
 bool IsTypedCharacter(const InputRecord& record) {
     return record.eventType == kKeyEvent && (record.key.keyDown & 1U) != 0 &&
@@ -47,21 +53,25 @@ bool SameTty(int fd, int ttyFd) {
            S_ISCHR(first.st_mode) && first.st_rdev == second.st_rdev;
 }
 
-// The writer whose collected output the session writes on its way out.
-TerminalWriter* pendingWriter = nullptr;
-
-void FlushPendingWriter() {
-    if (pendingWriter != nullptr) {
-        pendingWriter->Flush();
-    }
-}
-
 // True when fd was opened for reading as well, so that a terminal's replies
 // can be read from it.
 bool Readable(int fd) {
     const int flags = ::fcntl(fd, F_GETFL);
     return flags >= 0 && (flags & O_ACCMODE) == O_RDWR;
 }
+
+// True when LF written to fd moves straight down: it is no tty, or its
+// output processing adds no CR.
+bool PlainLineFeed(int fd) {
+    termios modes{};
+    if (::tcgetattr(fd, &modes) != 0) {
+        return true;
+    }
+    return (modes.c_oflag & OPOST) == 0 || (modes.c_oflag & ONLCR) == 0;
+}
+
+// The host whose collected output the session writes on its way out.
+TerminalHost* leavingHost = nullptr;
 
 }  // namespace
 
@@ -70,22 +80,30 @@ TerminalHost::TerminalHost(int inputFd, int outputFd, const TerminalSettings& se
       ttyFd_(settings.inputIsTty       ? inputFd
              : ::isatty(outputFd) == 1 ? outputFd
                                        : -1),
+      replyFd_(settings.inputIsTty                               ? inputFd
+               : SameTty(outputFd, ttyFd_) && Readable(outputFd) ? outputFd
+                                                                 : -1),
       settings_(settings),
       picture_(BufferSizeFor(settings.terminalSize).column,
-               BufferSizeFor(settings.terminalSize).row),
+               BufferSizeFor(settings.terminalSize).row, kMaximumBufferSize),
+      beforeOverlay_(1, 1, kMaximumBufferSize),
       glyphs_(settings.utf8),
-      out_(outputFd, WriterCapacity(settings.terminalSize)),
-      renderer_(picture_, glyphs_, out_, ::isatty(outputFd) != 1 || SameTty(outputFd, ttyFd_)),
+      out_(outputFd, settings.outputIsTerminal ? kTerminalWriterCapacity : kPlainWriterCapacity),
+      renderer_(picture_, glyphs_, out_, kCapacityCells),
       source_(inputFd),
-      keyboard_(source_) {
+      keyboard_(source_),
+      editor_(typedLine_) {
     picture_.SetScrollObserver(this);
 }
 
 TerminalHost::~TerminalHost() {
-    Leave();
-    if (pendingWriter == &out_) {
-        SetPendingOutputFlush(nullptr);
-        pendingWriter = nullptr;
+    Send();
+    if (ownsSession_) {
+        LeaveSession();
+    }
+    if (leavingHost == this) {
+        SetLeaveHook(nullptr);
+        leavingHost = nullptr;
     }
 }
 
@@ -94,68 +112,194 @@ void TerminalHost::Start() {
         return;
     }
     started_ = true;
-    // The host asks the terminal its questions itself (AskTerminal).
-    ownsSession_ = EnterSession({ttyFd_, outputFd_, settings_.outputIsTerminal});
+    ownsSession_ = ArmSession({ttyFd_, outputFd_, settings_.outputIsTerminal});
     if (ownsSession_) {
-        pendingWriter = &out_;
-        SetPendingOutputFlush(FlushPendingWriter);
+        leavingHost = this;
+        SetLeaveHook(OnLeave);
+        SetReplyWaitLeft(settings_.replyTimeoutMs);
     }
     if (settings_.outputIsTerminal) {
         renderer_.SetTerminalSize(settings_.terminalSize);
-        AskTerminal();
+        renderer_.SetLineFeed(PlainLineFeed(outputFd_));
+        // A stream until the rows are known, its cursor taken to stand in
+        // the first column of the terminal's last row.
+        const Coord start{0, static_cast<std::uint16_t>(picture_.Rows() - 1)};
+        picture_.SetCursor(start);
+        renderer_.AssumeCursorAt(start);
     }
-    UpdateExitRow();
+    UpdateExitPlace();
 }
 
-void TerminalHost::AskTerminal() {
-    if (!ownsSession_ || ttyFd_ < 0) {
+void TerminalHost::NeedTty(bool ask) {
+    Start();
+    if (!ownsSession_) {
         return;
     }
-    const auto timeout = std::chrono::milliseconds{settings_.replyTimeoutMs};
-    std::optional<Coord> position;
-    if (settings_.inputIsTty) {
-        out_.Append("\x1b[?u\x1b[6n\x1b[c", 11);
-        out_.Flush();
-        keyboard_.ExpectReplies(true);
-        keyboard_.AwaitReplies(timeout);
-        position = keyboard_.TakeCursorReport();
-        if (keyboard_.TakeKittySupport()) {
-            PushKittyFlags();
+    if (!ModesEntered()) {
+        termios user{};
+        const bool echoing = settings_.inputIsTty && ::tcgetattr(ttyFd_, &user) == 0 &&
+                             (user.c_lflag & (ICANON | ECHO)) == (ICANON | ECHO);
+        EnterModes();
+        if (SameTty(outputFd_, ttyFd_)) {
+            renderer_.SetLineFeed(true);
         }
-    } else if (SameTty(outputFd_, ttyFd_) && Readable(outputFd_)) {
-        // The keys come from elsewhere: the replies are read from the
-        // terminal the output goes to.
-        out_.Append("\x1b[6n\x1b[c", 7);
-        out_.Flush();
-        InputSource replies(outputFd_);
-        KeyboardInput decoder(replies);
-        decoder.ExpectReplies(true);
-        decoder.AwaitReplies(timeout);
-        position = decoder.TakeCursorReport();
+        int waiting = 0;
+        if (echoing && ::ioctl(ttyFd_, FIONREAD, &waiting) == 0 && waiting > 0) {
+            typedAhead_ = source_.BytesRead() + static_cast<std::uint64_t>(waiting);
+            source_.SetBoundary(typedAhead_);
+        }
     }
-    if (position.has_value() && picture_.SetCursor(*position)) {
-        renderer_.AssumeCursorAt(*position);
+    if (ask) {
+        Ask();
     }
 }
 
-void TerminalHost::AwaitDueReplies() {
-    if (started_ && keyboard_.RepliesPending()) {
-        keyboard_.AwaitReplies(std::chrono::milliseconds{settings_.replyTimeoutMs});
+void TerminalHost::Ask() {
+    if (asked_ || replyFd_ < 0 || !settings_.outputIsTerminal) {
+        return;
+    }
+    asked_ = true;
+    // The report then gives the terminal's place of the buffer's cursor.
+    renderer_.ShowCursorAt(picture_.Cursor());
+    askScrolls_ = picture_.ScrollCount();
+    if (settings_.inputIsTty) {
+        // The cursor's position first, and the kitty query between a save
+        // and a restore of the cursor: some terminals take CSI ? u for
+        // "restore the cursor".
+        static constexpr char kQuestions[] =
+            "\x1b[6n\x1b"
+            "7\x1b[?u\x1b"
+            "8\x1b[?2026$p\x1b[c";
+        out_.Append(kQuestions, sizeof kQuestions - 1);
+        keyboard_.ExpectReplies(true);
+    } else {
+        static constexpr char kQuestions[] = "\x1b[6n\x1b[?2026$p\x1b[c";
+        out_.Append(kQuestions, sizeof kQuestions - 1);
+    }
+    Send();
+    SetRepliesPending(true, replyFd_);
+}
+
+void TerminalHost::TakeAnswers() {
+    if (!asked_ || !settings_.inputIsTty) {
+        return;
+    }
+    if (keyboard_.TakeKittySupport()) {
+        PushKittyFlags();
+    }
+    if (keyboard_.SynchronizedOutput()) {
+        out_.SetSynchronized(true);
+        SetSynchronizedOutput(true);
+    }
+    if (const std::optional<Coord> report = keyboard_.TakeCursorReport(); report.has_value()) {
+        PlaceByReport(*report);
+    }
+    if (!keyboard_.RepliesPending()) {
+        SetRepliesPending(false, replyFd_);
     }
 }
 
-void TerminalHost::Leave() {
-    out_.Flush();
-    if (ownsSession_) {
-        AwaitDueReplies();
-        LeaveSession();
+void TerminalHost::PlaceByReport(Coord reported) {
+    if (rowsKnown_) {
+        return;
+    }
+    // The terminal's cursor has gone down one row, or scrolled at the
+    // bottom, for every scroll of the buffer since it was asked.
+    const std::int64_t bottom = picture_.Rows() - 1;
+    const auto scrolled = static_cast<std::int64_t>(picture_.ScrollCount() - askScrolls_);
+    const std::int64_t row = std::min<std::int64_t>(reported.row + scrolled, bottom);
+    KnowRows(static_cast<std::int32_t>(bottom - row), true);
+}
+
+void TerminalHost::KnowRows(std::int32_t rowsUp, bool placed) {
+    renderer_.Update(picture_.TakeChanged());
+    renderer_.Settle();
+    if (rowsUp != 0) {
+        picture_.Resize(picture_.Columns(), picture_.Rows(), rowsUp);
+        renderer_.ShiftRows(rowsUp);
+    }
+    if (!placed && !shown_) {
+        // Where the shell left the cursor no longer matters, and is not
+        // known: the first placement is absolute.
+        renderer_.ForgetCursor();
+    }
+    rowsKnown_ = true;
+    renderer_.SetRowsKnown(true);
+    UpdateExitPlace();
+}
+
+void TerminalHost::NeedRows(bool cursorRow) {
+    Start();
+    if (rowsKnown_ || !settings_.outputIsTerminal) {
+        return;
+    }
+    NeedTty(true);
+    // Before anything is shown, placements are the terminal's rows by
+    // themselves: only the cursor's own row needs the answer.
+    if ((shown_ || cursorRow) && asked_) {
+        const std::uint32_t left = ReplyWaitLeft();
+        const auto start = SteadyNow();
+        if (settings_.inputIsTty) {
+            keyboard_.AwaitReplies(std::chrono::milliseconds{left});
+            TakeAnswers();
+        } else {
+            InputSource replies(replyFd_);
+            KeyboardInput decoder(replies);
+            decoder.ExpectReplies(true);
+            const bool all = decoder.AwaitReplies(std::chrono::milliseconds{left});
+            if (const std::optional<Coord> report = decoder.TakeCursorReport()) {
+                PlaceByReport(*report);
+            }
+            SetRepliesPending(!all, replyFd_);
+        }
+        const auto spent = static_cast<std::uint32_t>((SteadyNow() - start).count());
+        SetReplyWaitLeft(left - std::min(spent, left));
+    }
+    if (!rowsKnown_) {
+        KnowRows(0, false);
     }
 }
 
-void TerminalHost::UpdateExitRow() {
-    if (ownsSession_) {
-        const Coord cursor = picture_.Cursor();
-        SetExitRow(cursor.row + (cursor.column != 0 ? 1U : 0U), renderer_.TerminalSize().row);
+void TerminalHost::UpdateExitPlace() {
+    if (!ownsSession_) {
+        return;
+    }
+    const Coord cursor = picture_.Cursor();
+    const std::int32_t lowest = picture_.LowestWrittenRow();
+    ExitPlace place;
+    place.rowsKnown = rowsKnown_;
+    // A scroll still owed to the terminal's wrap leaves the terminal's rows
+    // one below the buffer's.
+    const std::uint32_t owed = renderer_.ScrollOwed() ? 1 : 0;
+    place.row = static_cast<std::uint32_t>(std::max<std::int32_t>(lowest + 1, cursor.row)) + owed;
+    place.terminalRows = renderer_.TerminalSize().row;
+    place.newRow = lowest >= cursor.row || owed != 0;
+    place.wrote = shown_;
+    place.coloured = renderer_.Coloured();
+    SetExitPlace(place);
+}
+
+void TerminalHost::OnLeave(LeaveReason reason) {
+    TerminalHost* host = leavingHost;
+    if (host == nullptr) {
+        return;
+    }
+    if (reason == LeaveReason::exit && host->asked_ && host->settings_.inputIsTty &&
+        host->keyboard_.RepliesPending()) {
+        // Still in the session's modes: the answers owed are read as input,
+        // so none reaches the shell.
+        const std::uint32_t left = ReplyWaitLeft();
+        const auto start = SteadyNow();
+        host->keyboard_.AwaitReplies(std::chrono::milliseconds{left});
+        const auto spent = static_cast<std::uint32_t>((SteadyNow() - start).count());
+        SetReplyWaitLeft(left - std::min(spent, left));
+        SetRepliesPending(host->keyboard_.RepliesPending(), host->replyFd_);
+    }
+    host->UpdateExitPlace();
+    host->out_.FlushFromHandler();
+    if (reason != LeaveReason::stop && host->heldCarriageReturn_) {
+        host->heldCarriageReturn_ = false;
+        WriteAll(host->outputFd_, "\r", 1);
     }
 }
 
@@ -163,7 +307,7 @@ void TerminalHost::ShowWaiting() {
     if (settings_.outputIsTerminal) {
         renderer_.ShowCursorAt(picture_.Cursor());
     }
-    out_.Flush();
+    Send();
 }
 
 void TerminalHost::BeforeScroll() {
@@ -172,6 +316,20 @@ void TerminalHost::BeforeScroll() {
     }
     renderer_.Update(picture_.TakeChanged());
     renderer_.ScrollUp();
+    shown_ = true;
+}
+
+void TerminalHost::FollowResize() {
+    const Coord terminal = QueryTerminalSize(outputFd_).value_or(renderer_.TerminalSize());
+    const Coord size = BufferSizeFor(terminal);
+    // Known rows keep their places (the cursor, when it would leave the
+    // terminal, stops on its last row), so that a drawing cut by a small
+    // terminal comes back whole when it grows. A stream keeps its cursor on
+    // the last row.
+    const std::int32_t rowsUp = rowsKnown_ ? 0 : picture_.Rows() - std::int32_t{size.row};
+    picture_.Resize(size.column, size.row, rowsUp);
+    renderer_.SetTerminalSize(terminal);
+    renderer_.FollowResize();
 }
 
 void TerminalHost::ServiceSignals() {
@@ -183,18 +341,71 @@ void TerminalHost::ServiceSignals() {
     if ((!resumed && !resized) || !settings_.outputIsTerminal) {
         return;
     }
-    renderer_.SetTerminalSize(QueryTerminalSize(outputFd_).value_or(renderer_.TerminalSize()));
-    renderer_.Repaint(resized);
+    renderer_.Update(picture_.TakeChanged());
+    renderer_.Settle();
+    if (resized) {
+        FollowResize();
+    }
+    if (rowsKnown_) {
+        renderer_.Repaint(resized);
+    } else {
+        // A stream goes on from wherever the terminal's cursor now is.
+        renderer_.SetTerminalSize(renderer_.TerminalSize());
+    }
     renderer_.ShowCursorAt(picture_.Cursor());
-    out_.Flush();
-    UpdateExitRow();
+    Send();
 }
 
-void TerminalHost::Show() {
-    UpdateExitRow();
-    if (settings_.outputIsTerminal) {
-        renderer_.Update(picture_.TakeChanged());
-        out_.Flush();
+void TerminalHost::Show(bool lineEnd) {
+    if (!settings_.outputIsTerminal) {
+        return;
+    }
+    const ScreenBuffer::Span changed = picture_.TakeChanged();
+    shown_ = shown_ || changed.first < changed.end;
+    renderer_.Update(changed);
+    if (lineEnd) {
+        Send();
+    } else if (!holding_ && !out_.Empty()) {
+        holding_ = true;
+        heldSince_ = SteadyNow();
+        callsHolding_ = 0;
+    }
+}
+
+void TerminalHost::BeginCall() {
+    Start();
+    ServiceSignals();
+    // Output held since long ago goes out, as a C program's line-buffered
+    // output would have: the clock is read once every few calls only.
+    if (holding_ && ++callsHolding_ % kCallsPerClockLook == 0 &&
+        SteadyNow() - heldSince_ >= kLongestHold) {
+        Send();
+    }
+}
+
+void TerminalHost::Send() {
+    holding_ = false;
+    UpdateExitPlace();
+    out_.Flush();
+}
+
+void TerminalHost::WritePlain(const char* chars, std::uint32_t count) {
+    const char* const end = chars + count;
+    while (chars < end) {
+        if (heldCarriageReturn_) {
+            heldCarriageReturn_ = false;
+            if (*chars != '\n') {
+                out_.Append('\r');
+            }
+        }
+        const void* found = std::memchr(chars, '\r', static_cast<std::size_t>(end - chars));
+        const char* stop = found != nullptr ? static_cast<const char*>(found) : end;
+        out_.Append(chars, static_cast<std::size_t>(stop - chars));
+        if (stop == end) {
+            break;
+        }
+        heldCarriageReturn_ = true;
+        chars = stop + 1;
     }
 }
 
@@ -202,14 +413,25 @@ void TerminalHost::WriteProcessed(const char* chars, std::uint32_t count) {
     if (!settings_.outputIsTerminal) {
         // Collected; written when the writer fills or the program waits. As
         // on Windows, output that goes to a file never reaches the buffer.
-        out_.Append(chars, count);
+        WritePlain(chars, count);
         return;
     }
     picture_.Write(chars, count);
-    Show();
+    Show(std::memchr(chars, '\n', count) != nullptr);
 }
 
 void TerminalHost::Echo(const char* chars, std::uint32_t count) {
+    if (echoShownByTty_ && settings_.outputIsTerminal) {
+        // On the screen already: the picture follows it, nothing is sent.
+        Send();
+        picture_.Write(chars, count);
+        renderer_.Update(picture_.TakeChanged());
+        renderer_.Settle();
+        out_.DropPending();
+        renderer_.ForgetPen();
+        shown_ = true;
+        return;
+    }
     if (!settings_.outputIsTerminal) {
         // The echo belongs on the terminal the keys come from, never in the
         // redirected output.
@@ -220,8 +442,11 @@ void TerminalHost::Echo(const char* chars, std::uint32_t count) {
         return;
     }
     WriteProcessed(chars, count);
+    if (count == 1 && chars[0] == '\a') {
+        out_.Append('\a');
+    }
     renderer_.ShowCursorAt(picture_.Cursor());
-    out_.Flush();
+    Send();
 }
 
 Handle TerminalHost::GetStdHandle(StdHandle which) {
@@ -233,13 +458,9 @@ bool TerminalHost::SetConsoleCursorPosition(Handle output, Coord position) {
     if (output != kOutputHandle) {
         return false;
     }
-    Start();
-    ServiceSignals();
-    if (!picture_.SetCursor(position)) {
-        return false;
-    }
-    UpdateExitRow();
-    return true;
+    BeginCall();
+    NeedRows(false);
+    return picture_.SetCursor(position);
 }
 
 bool TerminalHost::SetConsoleTextAttribute(Handle output, std::uint16_t attribute) {
@@ -256,8 +477,7 @@ bool TerminalHost::WriteConsoleA(Handle output, const char* chars, std::uint32_t
     if (output != kOutputHandle) {
         return false;
     }
-    Start();
-    ServiceSignals();
+    BeginCall();
     WriteProcessed(chars, count);
     if (written != nullptr) {
         *written = count;
@@ -283,20 +503,19 @@ bool TerminalHost::SetConsoleMode(Handle input, std::uint32_t mode) {
 }
 
 void TerminalHost::ApplySignalKeys() {
-    if (ownsSession_) {
-        SetSignalKeys((inputMode_ & kProcessedInput) != 0);
-    }
+    SetSignalKeys((inputMode_ & kProcessedInput) != 0);
 }
 
 void TerminalHost::PumpKeys() {
     keyboard_.Pump();
-    if (keyboard_.TakeKittySupport() && ownsSession_) {
-        PushKittyFlags();
-    }
+    TakeAnswers();
 }
 
 void TerminalHost::EndOfInput() {
-    Leave();
+    Send();
+    if (ownsSession_) {
+        LeaveSession();
+    }
     SayWhyInputEnded(settings_.inputIsTty);
     std::exit(kInputEndedStatus);
 }
@@ -307,8 +526,10 @@ bool TerminalHost::PeekConsoleInputA(Handle input, InputRecord* records, std::ui
     if (input != kInputHandle) {
         return false;
     }
-    Start();
-    ServiceSignals();
+    if (settings_.inputIsTty) {
+        NeedTty(true);
+    }
+    BeginCall();
     ShowWaiting();
     PumpKeys();
     if (keyboard_.Exhausted()) {
@@ -324,8 +545,10 @@ bool TerminalHost::ReadConsoleInputA(Handle input, InputRecord* records, std::ui
     if (input != kInputHandle) {
         return false;
     }
-    Start();
-    ServiceSignals();
+    if (settings_.inputIsTty) {
+        NeedTty(true);
+    }
+    BeginCall();
     ShowWaiting();
     PumpKeys();
     if (keyboard_.Exhausted()) {
@@ -339,11 +562,12 @@ bool TerminalHost::FlushConsoleInputBuffer(Handle input) {
     if (input != kInputHandle) {
         return false;
     }
+    if (settings_.inputIsTty) {
+        NeedTty(true);
+    }
     Start();
     keyboard_.Discard();
-    if (keyboard_.TakeKittySupport() && ownsSession_) {
-        PushKittyFlags();
-    }
+    TakeAnswers();
     return true;
 }
 
@@ -395,12 +619,15 @@ EchoLayout TerminalHost::Layout() const {
 }
 
 std::uint32_t TerminalHost::ReadLine(char* buffer, std::uint32_t count) {
+    editor_.SetReadSize(count);
     while (!editor_.HasDelivery()) {
         InputRecord record;
         if (!NextKey(record)) {
             return 0;
         }
+        echoShownByTty_ = source_.Consumed() <= typedAhead_;
         editor_.Feed(record, (inputMode_ & kEchoInput) != 0 ? this : nullptr);
+        echoShownByTty_ = false;
     }
     return editor_.Deliver(buffer, count);
 }
@@ -437,8 +664,11 @@ bool TerminalHost::ReadConsoleA(Handle input, char* buffer, std::uint32_t count,
     if (count == 0) {
         return true;
     }
-    Start();
-    ServiceSignals();
+    if (settings_.inputIsTty) {
+        // Line editing needs no answer from the terminal: nothing is asked.
+        NeedTty(false);
+    }
+    BeginCall();
     ShowWaiting();
     // What is left of a line read comes first, whatever the mode is now, as
     // on a console: discarding the rest of a long line relies on it.
@@ -466,7 +696,8 @@ bool TerminalHost::GetConsoleScreenBufferInfo(Handle output, ScreenBufferInfo* i
     if (output != kOutputHandle || !settings_.outputIsTerminal) {
         return false;
     }
-    Start();
+    BeginCall();
+    NeedRows(true);
     info->size = {picture_.Columns(), picture_.Rows()};
     info->cursor = picture_.Cursor();
     info->attribute = picture_.Attribute();
@@ -479,11 +710,11 @@ bool TerminalHost::WriteConsoleOutputCharacterA(Handle output, const char* chars
     if (output != kOutputHandle) {
         return false;
     }
-    Start();
-    ServiceSignals();
+    BeginCall();
+    NeedRows(false);
     const std::uint32_t n = picture_.PutCharacters(chars, count, start);
     if (n > 0) {
-        Show();
+        Show(false);
     }
     if (written != nullptr) {
         *written = n;
@@ -497,11 +728,11 @@ bool TerminalHost::WriteConsoleOutputAttribute(Handle output, const std::uint16_
     if (output != kOutputHandle) {
         return false;
     }
-    Start();
-    ServiceSignals();
+    BeginCall();
+    NeedRows(false);
     const std::uint32_t n = picture_.PutAttributes(attributes, count, start);
     if (n > 0) {
-        Show();
+        Show(false);
     }
     if (written != nullptr) {
         *written = n;
@@ -511,15 +742,25 @@ bool TerminalHost::WriteConsoleOutputAttribute(Handle output, const std::uint16_
 
 bool TerminalHost::ReadConsoleOutputCharacterA(Handle output, char* chars, std::uint32_t count,
                                                Coord start, std::uint32_t* read) {
-    *read = output == kOutputHandle ? picture_.GetCharacters(chars, count, start) : 0;
-    return output == kOutputHandle;
+    *read = 0;
+    if (output != kOutputHandle) {
+        return false;
+    }
+    NeedRows(false);
+    *read = picture_.GetCharacters(chars, count, start);
+    return true;
 }
 
 bool TerminalHost::ReadConsoleOutputAttribute(Handle output, std::uint16_t* attributes,
                                               std::uint32_t count, Coord start,
                                               std::uint32_t* read) {
-    *read = output == kOutputHandle ? picture_.GetAttributes(attributes, count, start) : 0;
-    return output == kOutputHandle;
+    *read = 0;
+    if (output != kOutputHandle) {
+        return false;
+    }
+    NeedRows(false);
+    *read = picture_.GetAttributes(attributes, count, start);
+    return true;
 }
 
 void TerminalHost::Sleep(std::uint32_t milliseconds) {
@@ -538,6 +779,9 @@ void TerminalHost::AwaitInput(Handle input, std::uint32_t pollMs) {
         Sleep(pollMs);
         return;
     }
+    if (settings_.inputIsTty) {
+        NeedTty(true);
+    }
     Start();
     ShowWaiting();
     PumpKeys();
@@ -548,8 +792,41 @@ void TerminalHost::AwaitInput(Handle input, std::uint32_t pollMs) {
     ServiceSignals();
 }
 
+void TerminalHost::BeginOverlay(Handle output) {
+    if (output != kOutputHandle || !settings_.outputIsTerminal || overlays_++ > 0) {
+        return;
+    }
+    NeedRows(false);
+    Show(false);
+    beforeOverlay_.CopyFrom(picture_);
+    // CSI ? 1049 h: the alternate screen, blank; the program's cells are
+    // painted on it again so the overlay sits over them.
+    out_.Append("\x1b[?1049h", 8);
+    SetAlternateScreen(true);
+    renderer_.Repaint(false);
+    Send();
+}
+
+void TerminalHost::EndOverlay(Handle output) {
+    if (output != kOutputHandle || !settings_.outputIsTerminal || overlays_ == 0 ||
+        --overlays_ > 0) {
+        return;
+    }
+    picture_.CopyFrom(beforeOverlay_);
+    // CSI ? 1049 l: back to the screen as the overlay found it.
+    out_.Append("\x1b[?1049l", 8);
+    SetAlternateScreen(false);
+    renderer_.FollowResize();
+    renderer_.AssumeShowsWritten();
+    renderer_.ShowCursorAt(picture_.Cursor());
+    Send();
+}
+
 void TerminalHost::ExitProcess(std::uint32_t status) {
-    Leave();
+    Send();
+    if (ownsSession_) {
+        LeaveSession();
+    }
     std::exit(static_cast<int>(status));
 }
 

@@ -1,49 +1,63 @@
-// The console on a POSIX terminal. It keeps a screen buffer as the picture
-// of what the terminal should show, with the console's output processing,
-// and sends the terminal only the differences after each console call, in
-// one write(2). Key events are decoded from the input bytes; line-mode reads
-// use the console's line editor, echoing through the same output path.
+// The console on a POSIX terminal. It keeps a screen buffer, as large as
+// the terminal, as the picture of what the terminal should show, with the
+// console's output processing, and sends the terminal only the differences
+// after each console call, in one write(2). Key events are decoded from the
+// input bytes; line-mode reads use the console's line editor, echoing
+// through the same output path.
 //
-// The console lives in the shell's flow. At the first console call the host
-// asks the terminal where its cursor is (CSI 6 n, then CSI c, whose answer
-// every terminal gives last; the kitty keyboard query CSI ? u first when
-// keys come from the terminal) and waits for the answers, at most
-// replyTimeoutMs, taking typed keys on the way. The console's cursor starts
-// there (row 0 when no answer comes); nothing is cleared. The buffer's rows
-// are the terminal's rows from the top, so a program that places its
-// drawing absolutely (the game) draws where it always did, and one that
-// writes line after line continues below the shell's text. Cells the program
-// has not written keep what the terminal showed and are never repainted;
-// read back, they are blanks in attribute 0x07. A line feed on the last row
-// scrolls the terminal with its own line feed, so every line reaches its
-// scrollback. Whenever the program can be seen waiting (a pause, a key poll
-// or read, a line read) the terminal's cursor is on the console's. On the
-// way out the cursor goes to the console cursor's row, or to the start of
-// the next one when the cursor is not in column 0.
+// The console lives in the shell's flow and leaves the tty alone until it
+// needs it. A program that only writes text and line ends is a stream: its
+// lines go on from where the shell left the cursor, the renderer moving
+// only within the cursor's row and scrolling with line feeds, and the tty's
+// modes are never changed nor the terminal asked anything. The first key or
+// line read from the terminal, placement, cell write or read-back enters the
+// session's modes; all but a line read also ask the terminal (the cursor
+// position, the kitty keyboard flags when keys come from it, and the device
+// attributes, which every terminal answers last), and the answers are read
+// with the keys as they come. The buffer's rows are the terminal's rows from
+// the top from the moment they are known: at the cursor position's answer,
+// or at the first placement, cell write or read-back, which waits for that
+// answer when the program has already shown something or asks for the
+// cursor (at most what is left of replyTimeoutMs for the whole run; without
+// an answer the cursor is taken to be on the terminal's last row). A
+// placement before any output needs no answer at all. So a program that
+// places its drawing absolutely (the game) draws where it always did, and
+// one that writes line after line continues below the shell's text. Cells
+// the program has not written keep what the terminal showed and are never
+// repainted; read back, they are blanks in attribute 0x07. A line feed on
+// the last row scrolls the terminal with its own line feed, so every line
+// reaches its scrollback; a line longer than the terminal is wide is
+// wrapped by the terminal itself. Whenever the program can be seen waiting
+// (a pause, a key poll or read, a line read) the terminal's cursor is on
+// the console's. On every way out the cursor goes to column 0 of the row
+// below everything the program wrote, and that row is cleared.
 //
-// The tty is in non-canonical, no-echo mode from the first console call to
-// the end of the process; the console input modes are the host's own. While
-// the program waits (a pause or a blocking read) in a mode without processed
-// input (mode 0), ISIG is off, so Ctrl+C is a key; otherwise Ctrl+C and
-// Ctrl+Z act as usual. A mode set and put back before the program waits, as
-// every key poll does, never reaches the tty: that would cost six system
-// calls a poll for keys typed within microseconds.
+// Once entered, the tty is in non-canonical, no-echo mode to the end of the
+// process; the console input modes are the host's own. While the program
+// waits (a pause or a blocking read) in a mode without processed input
+// (mode 0), ISIG is off, so Ctrl+C is a key; otherwise Ctrl+C and Ctrl+Z act
+// as usual. A mode set and put back before the program waits, as every key
+// poll does, never reaches the tty: that would cost six system calls a poll
+// for keys typed within microseconds.
 //
 // When the input ends or the terminal hangs up while a key is awaited, the
 // host restores the terminal, says so on stderr in one line and ends the
 // process with kInputEndedStatus. A line-mode read gives 0 characters
 // instead.
 //
-// When the output is not a terminal it gets the written characters as they
-// are, and nothing else: as on Windows they never reach the buffer, and
-// cursor placements, attributes and cell writes change only the buffer,
-// whose information cannot be read then. The
-// characters are collected as a C program's standard output is, and written
-// when the buffer fills, before any read of input and any pause, and on
-// every way out (the fatal signals too). The echo of a line being typed
-// goes to the terminal the keys come from, never into that output.
+// When the output is not a terminal it gets the written characters and
+// nothing else, with POSIX line ends (a CR directly before an LF is
+// dropped): as on Windows they never reach the buffer, and cursor
+// placements, attributes and cell writes change only the buffer, whose
+// information cannot be read then. The characters are collected as a C
+// program's standard output is, and written when the buffer fills, before
+// any read of input and any pause, and on every way out (the fatal signals
+// too). The echo of a line being typed goes to the terminal the keys come
+// from, never into that output.
 #pragma once
 
+#include <array>
+#include <chrono>
 #include <cstdint>
 
 #include "conkit/host/console_host.hpp"
@@ -55,6 +69,7 @@
 #include "console/host/terminal/input_source.hpp"
 #include "console/host/terminal/keyboard_input.hpp"
 #include "console/host/terminal/screen_renderer.hpp"
+#include "console/host/terminal/terminal_session.hpp"
 #include "console/host/terminal/terminal_settings.hpp"
 #include "console/host/terminal/terminal_writer.hpp"
 
@@ -67,10 +82,13 @@ class TerminalHost final : public ConsoleHost,
   public:
     static constexpr Handle kInputHandle = 0x10;
     static constexpr Handle kOutputHandle = 0x20;
+    // The longest line typed at the terminal that one read takes whole, CR
+    // LF included.
+    static constexpr std::uint32_t kTypedLineCapacity = 16384;
 
     // Reads from inputFd and writes to outputFd, which stay the caller's.
     // Takes all its storage here; touches the terminal only from the first
-    // console call on.
+    // console call on, and the tty only when it needs to.
     TerminalHost(int inputFd, int outputFd, const TerminalSettings& settings);
     // Restores the terminal.
     ~TerminalHost() override;
@@ -106,6 +124,11 @@ class TerminalHost final : public ConsoleHost,
     // Waits in the kernel, without a time limit, until bytes come, the input
     // ends, a handled signal arrives or an unfinished key sequence is due.
     void AwaitInput(Handle input, std::uint32_t pollMs) override;
+    // The overlay is drawn on the terminal's alternate screen, over a copy
+    // of what the program wrote; the end goes back to the screen as it was
+    // and puts the buffer back as it was too.
+    void BeginOverlay(Handle output) override;
+    void EndOverlay(Handle output) override;
     [[noreturn]] void ExitProcess(std::uint32_t status) override;
 
     // What was written to the output so far; for tests and the benchmark.
@@ -113,17 +136,40 @@ class TerminalHost final : public ConsoleHost,
     const ScreenBuffer& Screen() const { return picture_; }
 
   private:
+    // The session armed, once, at the first console call.
     void Start();
-    void AskTerminal();
-    void AwaitDueReplies();
-    void Leave();
-    void UpdateExitRow();
+    // The tty's modes entered, for keys or answers; ask: and the terminal
+    // asked its questions.
+    void NeedTty(bool ask);
+    // The buffer's rows made the terminal's; readBack: the cursor's row
+    // itself is needed, even before any output.
+    void NeedRows(bool readBack);
+    // Sends the start-up questions once.
+    void Ask();
+    // The answers read so far acted on: kitty flags, the cursor's row.
+    void TakeAnswers();
+    // The terminal's cursor stood on reported when it was asked.
+    void PlaceByReport(Coord reported);
+    // From now on the buffer's rows are the terminal's, after moving the
+    // cells up by rowsUp; placed: the stream's cursor was placed by the
+    // terminal's answer, not taken.
+    void KnowRows(std::int32_t rowsUp, bool placed);
+    // Tells the session where the way out leaves the cursor.
+    void UpdateExitPlace();
     void ShowWaiting();
     void BeforeScroll() override;
     void ServiceSignals();
+    // The prologue of every console call: the session armed, signals
+    // handled, output held too long sent.
+    void BeginCall();
+    // Writes what is collected, with the way out's place brought up to date.
+    void Send();
+    void FollowResize();
     void ApplySignalKeys();
-    void Show();
+    // Paints the changed cells; a line end, or any wait to come, sends them.
+    void Show(bool lineEnd);
     void WriteProcessed(const char* chars, std::uint32_t count);
+    void WritePlain(const char* chars, std::uint32_t count);
     void Echo(const char* chars, std::uint32_t count) override;
     EchoLayout Layout() const override;
     int NextByte() override;
@@ -133,23 +179,49 @@ class TerminalHost final : public ConsoleHost,
     [[noreturn]] void EndOfInput();
     std::uint32_t ReadLine(char* buffer, std::uint32_t count);
     std::uint32_t ReadTyped(char* buffer, std::uint32_t count);
+    // The session's hook on every way out: collected output written.
+    static void OnLeave(LeaveReason reason);
 
     int outputFd_;
     // The tty whose modes the session sets: the input's, else the output's;
     // -1 for none.
     int ttyFd_;
+    // Where the terminal's answers can be read; -1 when nowhere.
+    int replyFd_;
     TerminalSettings settings_;
     ScreenBuffer picture_;
+    // The buffer as it was when an overlay began.
+    ScreenBuffer beforeOverlay_;
+    std::uint32_t overlays_ = 0;
     GlyphTable glyphs_;
     TerminalWriter out_;
     ScreenRenderer renderer_;
     InputSource source_;
     KeyboardInput keyboard_;
+    std::array<char, kTypedLineCapacity> typedLine_{};
     LineEditor editor_;
     PipeLineReader pipeLines_;
     std::uint32_t inputMode_ = kDefaultInputMode;
     bool started_ = false;
     bool ownsSession_ = false;
+    bool asked_ = false;
+    bool rowsKnown_ = false;
+    // The buffer when the questions went out, for placing a late answer.
+    std::uint64_t askScrolls_ = 0;
+    // Something was shown on the terminal.
+    bool shown_ = false;
+    // Output collected and not yet sent, since when, and the console calls
+    // made since.
+    bool holding_ = false;
+    std::chrono::milliseconds heldSince_{};
+    std::uint32_t callsHolding_ = 0;
+    // Bytes typed before the tty's modes were entered, which the tty
+    // echoed itself: a line read shows them without echoing them again.
+    std::uint64_t typedAhead_ = 0;
+    bool echoShownByTty_ = false;
+    // Plain output: a CR held back until the next byte shows it is not the
+    // start of a CR LF.
+    bool heldCarriageReturn_ = false;
 };
 
 }  // namespace conkit::host::terminal

@@ -48,8 +48,8 @@ std::optional<Coord> QueryTerminalSize(int fd) {
 }
 
 Coord BufferSizeFor(Coord terminalSize) {
-    return {std::clamp(terminalSize.column, kMinimumBufferSize.column, kMaximumBufferSize.column),
-            std::clamp(terminalSize.row, kMinimumBufferSize.row, kMaximumBufferSize.row)};
+    return {std::clamp<std::uint16_t>(terminalSize.column, 1, kMaximumBufferSize.column),
+            std::clamp<std::uint16_t>(terminalSize.row, 1, kMaximumBufferSize.row)};
 }
 
 TerminalSettings DetectTerminalSettings(int inputFd, int outputFd) {
@@ -59,7 +59,7 @@ TerminalSettings DetectTerminalSettings(int inputFd, int outputFd) {
     const bool dumb = term != nullptr && std::strcmp(term, "dumb") == 0;
     settings.outputIsTerminal = ::isatty(outputFd) == 1 && !dumb;
     settings.utf8 = LocaleIsUtf8();
-    settings.terminalSize = QueryTerminalSize(outputFd).value_or(kMinimumBufferSize);
+    settings.terminalSize = QueryTerminalSize(outputFd).value_or(kUnknownTerminalSize);
     return settings;
 }
 

@@ -8,11 +8,10 @@
 
 namespace conkit::host::terminal {
 
-// The smallest screen buffer: the classic console size, large enough for
-// every drawing of the kit.
-inline constexpr Coord kMinimumBufferSize{80, 25};
-// The largest, so that a huge window cannot make the host take a huge
-// amount of memory; the rest of such a window stays blank.
+// The size taken for a tty that reports none: the classic console's.
+inline constexpr Coord kUnknownTerminalSize{80, 25};
+// The largest screen buffer, so that a huge window cannot make the host
+// take a huge amount of memory; the rest of such a window stays blank.
 inline constexpr Coord kMaximumBufferSize{1000, 500};
 
 struct TerminalSettings {
@@ -24,7 +23,7 @@ struct TerminalSettings {
     // The terminal shows UTF-8.
     bool utf8 = false;
     // The terminal's size at start-up.
-    Coord terminalSize = kMinimumBufferSize;
+    Coord terminalSize = kUnknownTerminalSize;
     // How long the start waits for the terminal's replies to its queries
     // (cursor position, device attributes), and the exit for any still due.
     std::uint32_t replyTimeoutMs = 500;
@@ -42,8 +41,8 @@ std::optional<Coord> QueryTerminalSize(int fd);
 // it (the first that is set and not empty), is UTF-8.
 bool LocaleIsUtf8();
 
-// The screen buffer for a terminal of the given size: at least the minimum,
-// at most the maximum, else the terminal's size.
+// The screen buffer for a terminal of the given size: the terminal's size,
+// at least one cell and at most the maximum.
 Coord BufferSizeFor(Coord terminalSize);
 
 }  // namespace conkit::host::terminal

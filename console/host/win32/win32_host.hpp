@@ -3,6 +3,9 @@
 // Windows ones. Where Wine's console breaks the contract, the host mends the
 // result (see wine_corrections.hpp).
 //
+// An output that is no console gets the text as bytes, collected and written
+// as on POSIX (redirected_output.hpp).
+//
 // An input that is no console (a file or a pipe) gives key events decoded
 // from its bytes as the terminal host decodes them, and lines from the same
 // bytes. Waiting for a key once it has ended and nothing is queued ends the
@@ -49,8 +52,8 @@ class Win32Host final : public ConsoleHost {
     // when none can come any more.
     void PumpStreamKeys(Handle input);
     // Says on stderr that the input has ended and exits with
-    // kInputEndedStatus. Nothing else needs restoring: a console mode cannot
-    // be set on such an input, and the output is never buffered.
+    // kInputEndedStatus, the collected output written first. Nothing else
+    // needs restoring: a console mode cannot be set on such an input.
     [[noreturn]] void EndOfInput();
 };
 

@@ -10,6 +10,7 @@
 #include "console/host/stream_keys.hpp"
 #include "console/host/win32/handle_bytes.hpp"
 #include "console/host/win32/native_handle.hpp"
+#include "console/host/win32/redirected_output.hpp"
 #include "console/host/win32/win32_host.hpp"
 #include "console/host/win32/wine_corrections.hpp"
 
@@ -91,6 +92,8 @@ void Win32Host::PumpStreamKeys(Handle input) {
 
 bool Win32Host::PeekConsoleInputA(Handle input, InputRecord* records, std::uint32_t length,
                                   std::uint32_t* count) {
+    // What the program wrote before it waits for input is out first.
+    FlushRedirected();
     if (IsConsole(input)) {
         return TakeRecords(&::PeekConsoleInputA, input, records, length, count);
     }
@@ -101,6 +104,7 @@ bool Win32Host::PeekConsoleInputA(Handle input, InputRecord* records, std::uint3
 
 bool Win32Host::ReadConsoleInputA(Handle input, InputRecord* records, std::uint32_t length,
                                   std::uint32_t* count) {
+    FlushRedirected();
     if (IsConsole(input)) {
         return TakeRecords(&::ReadConsoleInputA, input, records, length, count);
     }
@@ -110,6 +114,7 @@ bool Win32Host::ReadConsoleInputA(Handle input, InputRecord* records, std::uint3
 }
 
 bool Win32Host::FlushConsoleInputBuffer(Handle input) {
+    FlushRedirected();
     if (IsConsole(input)) {
         return ::FlushConsoleInputBuffer(NativeHandle(input)) != FALSE;
     }
@@ -119,6 +124,7 @@ bool Win32Host::FlushConsoleInputBuffer(Handle input) {
 }
 
 bool Win32Host::ReadConsoleA(Handle input, char* buffer, std::uint32_t count, std::uint32_t* read) {
+    FlushRedirected();
     if (!IsConsole(input)) {
         // Lines ended by LF or CR LF, given with CR LF as a console gives them.
         streamBytes.Use(input);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "console/host/win32/native_handle.hpp"
+#include "console/host/win32/redirected_output.hpp"
 #include "console/host/win32/win32_host.hpp"
 #include "console/host/win32/wine_corrections.hpp"
 
@@ -42,17 +43,12 @@ void RepaintScrolledRows(Handle output, const CONSOLE_SCREEN_BUFFER_INFO& before
                                  first, &filled);
 }
 
-// A handle that is no console (a file or a pipe) takes the text as bytes.
+// A handle that is no console (a file or a pipe) takes the text as bytes,
+// collected.
 bool WriteBytes(Handle output, const char* chars, std::uint32_t count, std::uint32_t* written) {
-    DWORD total = 0;
-    BOOL ok = TRUE;
-    while (ok != FALSE && total < count) {
-        DWORD done = 0;
-        ok = ::WriteFile(NativeHandle(output), chars + total, count - total, &done, nullptr);
-        total += done;
-    }
-    Report(written, total);
-    return ok != FALSE;
+    const bool ok = CollectRedirected(output, chars, count);
+    Report(written, ok ? count : 0);
+    return ok;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "console/host/input_end.hpp"
+#include "console/host/win32/redirected_output.hpp"
 #include "console/host/win32/win32_host.hpp"
 
 namespace conkit::host {
@@ -39,10 +40,12 @@ void WriteError(const char* text, std::size_t length) {
 }  // namespace
 
 void Win32Host::Sleep(std::uint32_t milliseconds) {
+    FlushRedirected();
     ::Sleep(milliseconds);
 }
 
 void Win32Host::ExitProcess(std::uint32_t status) {
+    FlushRedirected();
     ::ExitProcess(status);
 }
 

@@ -84,6 +84,15 @@ class ConsoleHost {
         Sleep(pollMs);
     }
 
+    // A drawing is about to cover part of the screen for a while (a message
+    // box) and EndOverlay follows once the caller has put back the cells
+    // it read. A host that can keep what the screen shows brings it back
+    // exactly at EndOverlay, the cells the program never wrote included
+    // (a terminal's text from before the program); the default keeps
+    // nothing, and the caller's cells are what comes back.
+    virtual void BeginOverlay(Handle output) { static_cast<void>(output); }
+    virtual void EndOverlay(Handle output) { static_cast<void>(output); }
+
     // Ends the process with the given status; does not return.
     [[noreturn]] virtual void ExitProcess(std::uint32_t status) = 0;
 };

@@ -1,5 +1,6 @@
 #include "support/system/posix/stream_prompt.hpp"
 
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -29,10 +30,12 @@ void WriteAll(int fd, const char* text, std::size_t length) {
     }
 }
 
-// A terminal gets CR LF: the console keeps its output processing off.
+// A tty whose output processing the console has turned off gets CR LF.
 void WriteLine(int fd, const char* text) {
     WriteAll(fd, text, std::strlen(text));
-    if (isatty(fd) == 1) {
+    termios modes{};
+    if (tcgetattr(fd, &modes) == 0 &&
+        ((modes.c_oflag & OPOST) == 0 || (modes.c_oflag & ONLCR) == 0)) {
         WriteAll(fd, "\r\n", 2);
     } else {
         WriteAll(fd, "\n", 1);

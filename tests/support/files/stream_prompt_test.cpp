@@ -170,7 +170,7 @@ TEST(StreamPromptTest, WithATerminalForInputTheAnswerIsALineEndedByEnter) {
         if (poll(&ready, 1, 10) == 1 && (ready.revents & POLLIN) != 0) {
             const ssize_t got = read(master, bytes, sizeof bytes);
             shown.append(bytes, static_cast<std::size_t>(std::max<ssize_t>(got, 0)));
-            if (!typed && shown.find("[y/N]") != std::string::npos) {
+            if (!typed && shown.find("[y/N]\r\n") != std::string::npos) {
                 typed = true;
                 EXPECT_EQ(write(master, "yes\r", 4), 4);
             }
@@ -182,6 +182,7 @@ TEST(StreamPromptTest, WithATerminalForInputTheAnswerIsALineEndedByEnter) {
         waitpid(child, &status, 0);
     }
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kIdYes);
+    // The tty's own output processing turns LF into CR LF.
     EXPECT_NE(shown.find("Proceed?\r\n[y/N]\r\n"), std::string::npos) << shown;
     close(master);
     close(slave);

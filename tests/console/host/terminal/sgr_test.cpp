@@ -42,7 +42,7 @@ TEST_P(SgrResetTest, SetsEveryPartOfTheLook) {
 
 INSTANTIATE_TEST_SUITE_P(
     Attributes, SgrResetTest,
-    ::testing::Values(ResetCase{0x07, "\x1b[0;37;40m"},  // light grey on black
+    ::testing::Values(ResetCase{0x07, "\x1b[0m"},        // light grey on black: the terminal's own
                       ResetCase{0x01, "\x1b[0;34;40m"},  // blue is ECMA-48 colour 4
                       ResetCase{0x04, "\x1b[0;31;40m"},  // red is ECMA-48 colour 1
                       ResetCase{0x06, "\x1b[0;33;40m"},  // brown/yellow
@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ResetCase{0x11, "\x1b[0;34;44m"},  // the frame: blue on blue
                       ResetCase{0xEE, "\x1b[0;93;103m"}, ResetCase{0xFE, "\x1b[0;93;107m"},
                       ResetCase{0x0F, "\x1b[0;97;40m"}, ResetCase{0x80, "\x1b[0;30;100m"},
-                      ResetCase{0x4007, "\x1b[0;37;40;7m"}, ResetCase{0x8007, "\x1b[0;37;40;4m"},
+                      ResetCase{0x4007, "\x1b[0;7m"}, ResetCase{0x8007, "\x1b[0;4m"},
                       ResetCase{0xC000, "\x1b[0;30;40;4;7m"},
                       // Bits 8 to 13 do not show: 0x11E looks like 0x1E.
                       ResetCase{0x11E, "\x1b[0;93;44m"}, ResetCase{0x3F00, "\x1b[0;30;40m"}));
@@ -78,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(Changes, SgrChangeTest,
                                            ChangeCase{0x1F, 0x1E, "\x1b[93m"},
                                            ChangeCase{0x07, 0x4007, "\x1b[7m"},
                                            ChangeCase{0xC007, 0x07, "\x1b[24;27m"},
-                                           ChangeCase{0x07, 0x8001, "\x1b[34;4m"}));
+                                           ChangeCase{0x07, 0x8001, "\x1b[34;40;4m"},
+                                           ChangeCase{0x17, 0x07, "\x1b[39;49m"}));
 
 TEST(TerminalWriterTest, ChangesLargerThanTheBufferArriveWhole) {
     const std::string text(1000, 'x');

@@ -1,11 +1,13 @@
 // The terminal host on a pseudo-terminal and on pipes: tty modes, protocols,
-// key and line input, output economy, clipping and resizing, plain output.
+// key and line input, output economy, wrapping and resizing, plain output.
 #include "console/host/terminal/terminal_host.hpp"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <pthread.h>
+#include <pty.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -55,10 +57,13 @@ std::uint8_t PeekCharacter(ConsoleHost& host) {
     return count == 1 ? record.key.character : 0;
 }
 
-TEST(TerminalModesTest, FirstUseEntersTheSessionModesAndTheEndRestoresTheUsersOnes) {
+TEST(TerminalModesTest, OutputLeavesTheTtyAloneAndTheFirstKeyReadEntersTheSessionModes) {
     PtyTerminal terminal;
     const termios before = Modes(terminal.Slave());
-    terminal.Host().GetStdHandle(StdHandle::output);
+    Write(terminal.Host(), "text\r\n");
+    EXPECT_TRUE(SameModes(Modes(terminal.Slave()), before));
+    EXPECT_EQ(terminal.Drain(), "\x1b[0mtext\r\n");
+    PeekCharacter(terminal.Host());
     const termios during = Modes(terminal.Slave());
     EXPECT_EQ(during.c_lflag & (ICANON | ECHO), 0U);
     EXPECT_NE(during.c_lflag & ISIG, 0U);
@@ -67,8 +72,6 @@ TEST(TerminalModesTest, FirstUseEntersTheSessionModesAndTheEndRestoresTheUsersOn
     EXPECT_EQ(during.c_cc[VMIN], 1);
     const std::string shown = terminal.Finish();
     EXPECT_TRUE(SameModes(Modes(terminal.Slave()), before));
-    EXPECT_NE(shown.find("\x1b[0m"), std::string::npos);
-    EXPECT_NE(shown.find("\x1b[?25h"), std::string::npos);
     EXPECT_NE(shown.find("\x1b[?9001l\x1b[?1036l"), std::string::npos);
 }
 
@@ -76,6 +79,7 @@ TEST(TerminalModesTest, WaitingInModeZeroTurnsTheSignalKeysOffSoCtrlCIsAKey) {
     PtyTerminal terminal;
     TerminalHost& host = terminal.Host();
     host.SetConsoleMode(kIn, 0);
+    PeekCharacter(host);
     host.Sleep(0);
     EXPECT_EQ(Modes(terminal.Slave()).c_lflag & ISIG, 0U);
     terminal.Type("\x03");
@@ -100,10 +104,15 @@ TEST(TerminalModesTest, AModePutBackBeforeAnyWaitNeverReachesTheTty) {
 
 TEST(TerminalProtocolsTest, KittyFlagsArePushedWhenTheTerminalAnswersAndPoppedAtTheEnd) {
     PtyTerminal terminal;
-    terminal.Host().GetStdHandle(StdHandle::input);
+    PeekCharacter(terminal.Host());
     const std::string startup = terminal.Drain();
     EXPECT_NE(startup.find("\x1b[?9001h\x1b[?1036h"), std::string::npos);
-    EXPECT_NE(startup.find("\x1b[?u\x1b[6n\x1b[c"), std::string::npos);
+    // The kitty query can be taken for "restore the cursor": it is asked
+    // after the cursor's position, between a save and a restore.
+    EXPECT_NE(startup.find("\x1b[6n\x1b"
+                           "7\x1b[?u\x1b"
+                           "8\x1b[?2026$p\x1b[c"),
+              std::string::npos);
     terminal.Type("\x1b[?0u\x1b[?62;22c");
     AwaitTyped(terminal.Slave());
     EXPECT_EQ(PeekCharacter(terminal.Host()), 0);
@@ -113,7 +122,7 @@ TEST(TerminalProtocolsTest, KittyFlagsArePushedWhenTheTerminalAnswersAndPoppedAt
 
 TEST(TerminalProtocolsTest, NoKittyFlagsWhenOnlyTheDeviceAttributesAnswer) {
     PtyTerminal terminal;
-    terminal.Host().GetStdHandle(StdHandle::input);
+    PeekCharacter(terminal.Host());
     terminal.Drain();
     terminal.Type("\x1b[?62;22c");
     AwaitTyped(terminal.Slave());
@@ -148,6 +157,8 @@ TEST(TerminalInputTest, AnEscapeSplitByAFlushIsStillTheEscapeKey) {
 TEST(TerminalInputTest, LineInputEchoesEditsAndDeliversTheLineWithCarriageReturnLineFeed) {
     PtyTerminal terminal;
     TerminalHost& host = terminal.Host();
+    // Keys typed before the first read are the tty's own to echo.
+    PeekCharacter(host);
     Write(host, "> ");
     terminal.Type(
         "ab\x7f"
@@ -158,10 +169,19 @@ TEST(TerminalInputTest, LineInputEchoesEditsAndDeliversTheLineWithCarriageReturn
     EXPECT_EQ(terminal.Screen().Cursor(), (Coord{0, 1}));
 }
 
+TEST(TerminalInputTest, ATypedLineIsAsLongAsTheReadAsksFor) {
+    PtyTerminal terminal;
+    TerminalHost& host = terminal.Host();
+    PeekCharacter(host);
+    terminal.Type(std::string(700, 'a') + "\r");
+    EXPECT_EQ(Read(host, 1000), std::string(700, 'a') + "\r\n");
+}
+
 TEST(TerminalInputTest, ModeZeroReadsGiveTheCharactersAsTyped) {
     PtyTerminal terminal;
     TerminalHost& host = terminal.Host();
     host.SetConsoleMode(kIn, 0);
+    PeekCharacter(host);
     terminal.Type("x");
     EXPECT_EQ(Read(host, 80), "x");
     terminal.Drain();
@@ -242,14 +262,15 @@ TEST(PipedInputTest, ModeZeroReadsTakeTheBytesAsTheyAre) {
     EXPECT_EQ(Read(input.Host(), 80), "");
 }
 
-TEST(PlainOutputTest, AnOutputThatIsNoTerminalGetsTheCharactersAndNothingElse) {
+TEST(PlainOutputTest, AnOutputThatIsNoTerminalGetsTheCharactersWithPosixLineEnds) {
     int fds[2];
     ASSERT_EQ(::pipe(fds), 0);
     {
         TerminalHost host(fds[0], fds[1], TerminalSettings{});
         host.SetConsoleCursorPosition(kOut, {10, 5});
         host.SetConsoleTextAttribute(kOut, 0x1E);
-        Write(host, "ab\r\nc\xB0");
+        Write(host, "ab\r\nc\xB0\r");
+        Write(host, "\nd\re\r");
         std::uint32_t written = 0;
         host.WriteConsoleOutputCharacterA(kOut, "zz", 2, {0, 0}, &written);
         ScreenBufferInfo info;
@@ -259,36 +280,84 @@ TEST(PlainOutputTest, AnOutputThatIsNoTerminalGetsTheCharactersAndNothingElse) {
     char bytes[64];
     const ssize_t got = ::read(fds[0], bytes, sizeof bytes);
     ::close(fds[0]);
-    EXPECT_EQ(std::string(bytes, static_cast<std::size_t>(got)), "ab\r\nc\xB0");
+    EXPECT_EQ(std::string(bytes, static_cast<std::size_t>(got)), "ab\nc\xB0\nd\re\r");
 }
 
-TEST(TerminalOutputTest, EachConsoleCallIsOneWriteAndUnchangedCellsCostNothing) {
+TEST(TerminalOutputTest, AFrameGoesOutWholeAtTheNextWaitOrLineEndAndUnchangedCellsCostNothing) {
     PipedTerminal terminal({80, 25});
     TerminalHost& host = terminal.Host();
-    host.GetStdHandle(StdHandle::output);
+    host.SetConsoleCursorPosition(kOut, {0, 0});
+    host.Sleep(0);
     const OutputStats start = host.Stats();
     host.SetConsoleTextAttribute(kOut, 0x1E);
-    host.SetConsoleCursorPosition(kOut, {70, 3});
+    for (std::uint16_t row = 1; row < 5; ++row) {
+        host.SetConsoleCursorPosition(kOut, {70, row});
+        Write(host, "frame");
+    }
     EXPECT_EQ(host.Stats().writeCalls, start.writeCalls);
-    Write(host, std::string(30, 'x') + "\r\n\xB0\xB1");
+    host.Sleep(0);
     EXPECT_EQ(host.Stats().writeCalls, start.writeCalls + 1);
+    Write(host, "\r\nline");
+    EXPECT_EQ(host.Stats().writeCalls, start.writeCalls + 2);
     const OutputStats afterWrite = host.Stats();
     host.SetConsoleCursorPosition(kOut, {70, 3});
-    Write(host, "xxxx");
-    EXPECT_EQ(host.Stats().writeCalls, afterWrite.writeCalls);
+    Write(host, "frame");
+    host.SetConsoleCursorPosition(kOut, {4, 5});
+    host.Sleep(0);
     EXPECT_EQ(host.Stats().bytes, afterWrite.bytes);
+}
+
+// In a child: a terminal that takes synchronized output, a frame collected
+// and not yet sent, then SIGTERM.
+TEST(TerminalOutputTest, AFatalSignalMidFrameSendsTheFrameAndEndsTheSynchronizedUpdate) {
+    int output[2];
+    ASSERT_EQ(::pipe(output), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        int master = -1;
+        int slave = -1;
+        ::openpty(&master, &slave, nullptr, nullptr, nullptr);
+        std::signal(SIGTERM, SIG_DFL);
+        TerminalSettings settings;
+        settings.inputIsTty = true;
+        settings.outputIsTerminal = true;
+        TerminalHost host(slave, output[1], settings);
+        host.SetConsoleCursorPosition(kOut, {0, 0});
+        const char answers[] = "\x1b[?2026;2$y\x1b[?62c";
+        static_cast<void>(::write(master, answers, sizeof answers - 1));
+        AwaitTyped(slave);
+        PeekCharacter(host);
+        host.SetConsoleCursorPosition(kOut, {5, 5});
+        Write(host, "frame");
+        std::raise(SIGTERM);
+        ::_exit(1);
+    }
+    ::close(output[1]);
+    std::string shown;
+    char bytes[4096];
+    for (ssize_t got; (got = ::read(output[0], bytes, sizeof bytes)) > 0;) {
+        shown.append(bytes, static_cast<std::size_t>(got));
+    }
+    ::close(output[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    const std::size_t frame = shown.find("\x1b[?2026h\x1b[6;6H");
+    ASSERT_NE(frame, std::string::npos) << shown;
+    EXPECT_NE(shown.find("\x1b[?2026l", shown.find("frame", frame)), std::string::npos) << shown;
 }
 
 TEST(TerminalOutputTest, ColoursAreSentOnlyWhenACellNeedsThem) {
     PipedTerminal terminal({80, 25});
     TerminalHost& host = terminal.Host();
-    host.GetStdHandle(StdHandle::output);
+    host.SetConsoleCursorPosition(kOut, {0, 0});
     terminal.Drain();
     host.SetConsoleTextAttribute(kOut, 0x11);
     host.SetConsoleTextAttribute(kOut, 0x1E);
     host.SetConsoleCursorPosition(kOut, {0, 0});
     Write(host, "ab");
     Write(host, "c");
+    host.Sleep(0);
     EXPECT_EQ(terminal.Drain(), "\x1b[H\x1b[0;93;44mabc");
 }
 
@@ -302,41 +371,47 @@ TEST(TerminalOutputTest, ABlockMoveUsesShortRelativeMotions) {
             Write(host, " ");
         }
     }
+    host.Sleep(0);
     terminal.Drain();
     host.SetConsoleTextAttribute(kOut, 0x0F);
     for (std::uint16_t column = 3; column >= 1; --column) {
         host.SetConsoleCursorPosition(kOut, {column, 2});
         Write(host, " ");
     }
+    host.SetConsoleCursorPosition(kOut, {2, 2});
+    host.Sleep(0);
     EXPECT_EQ(terminal.Drain(), "\b\x1b[97;40m \b\b \b\b ");
 }
 
-TEST(TerminalOutputTest, NothingIsSentForCellsBeyondTheTerminal) {
+TEST(TerminalOutputTest, TheBufferIsTheTerminalsSizeAndTheTerminalWrapsLongLinesItself) {
     PipedTerminal terminal({10, 5});
     TerminalHost& host = terminal.Host();
-    host.GetStdHandle(StdHandle::output);
-    const OutputStats start = host.Stats();
-    host.SetConsoleCursorPosition(kOut, {20, 2});
-    Write(host, "hidden");
-    host.SetConsoleCursorPosition(kOut, {0, 7});
-    Write(host, "hidden too");
-    EXPECT_EQ(host.Stats().bytes, start.bytes);
+    host.SetConsoleCursorPosition(kOut, {0, 0});
+    terminal.Drain();
+    Write(host, "0123456789abcdefghijklm");
+    host.Sleep(0);
+    EXPECT_EQ(terminal.Drain(), "\x1b[H\x1b[0m0123456789abcdefghijklm");
+    EXPECT_EQ(terminal.Screen().RowText(2).substr(0, 4), "klm ");
     ScreenBufferInfo info;
     ASSERT_TRUE(host.GetConsoleScreenBufferInfo(kOut, &info));
-    EXPECT_EQ(info.size, (Coord{80, 25}));
-    EXPECT_EQ(info.cursor, (Coord{10, 7}));
+    EXPECT_EQ(info.size, (Coord{10, 5}));
+    EXPECT_EQ(info.cursor, (Coord{3, 2}));
+    EXPECT_FALSE(host.SetConsoleCursorPosition(kOut, {10, 0}));
 }
 
-TEST(TerminalOutputTest, WithoutUtf8OtherBytesThanPrintableAsciiShowAsQuestionMarks) {
+TEST(TerminalOutputTest, WithoutUtf8TheCodePagesPicturesShowAsAsciiLookalikes) {
     PipedTerminal terminal({80, 25}, false);
-    Write(terminal.Host(), std::string("A\x01\xB0\x7F", 4) + std::string(1, '\0') + "z");
+    Write(terminal.Host(),
+          std::string("A\x01\xB0\x7F\xC9\xCD\xBA\x82", 8) + std::string(1, '\0') + "z");
+    terminal.Host().Sleep(0);
     terminal.Drain();
-    EXPECT_EQ(terminal.Screen().RowText(0).substr(0, 7), "A??? z ");
+    EXPECT_EQ(terminal.Screen().RowText(0).substr(0, 11), "Ao#^+=|e z ");
 }
 
 TEST(TerminalOutputTest, ScrollingIsTheTerminalsOwnLineFeedOnItsLastRow) {
     PipedTerminal terminal({80, 25});
     TerminalHost& host = terminal.Host();
+    host.SetConsoleCursorPosition(kOut, {0, 0});
     for (int line = 0; line < 24; ++line) {
         Write(host, "line " + std::to_string(line) + "\r\n");
     }
@@ -373,6 +448,7 @@ TEST(TerminalResizeTest, ATerminalShowsWhatFitsAndEverythingAgainWhenItGrows) {
         host.SetConsoleCursorPosition(kOut, {0, row});
         Write(host, std::string(61, row == 0 || row == 20 ? ' ' : '#'));
     }
+    host.Sleep(0);
     terminal.Drain();
     ExpectShowsBuffer(terminal, {80, 25});
 
@@ -386,6 +462,7 @@ TEST(TerminalResizeTest, ATerminalShowsWhatFitsAndEverythingAgainWhenItGrows) {
         // Drawing while small must not spill past the terminal's edge.
         host.SetConsoleCursorPosition(kOut, {2, 2});
         Write(host, "####");
+        host.Sleep(0);
         terminal.Drain();
         ExpectShowsBuffer(terminal, {std::min<std::uint16_t>(size.column, 80),
                                      std::min<std::uint16_t>(size.row, 25)});
@@ -395,6 +472,7 @@ TEST(TerminalResizeTest, ATerminalShowsWhatFitsAndEverythingAgainWhenItGrows) {
 TEST(TerminalResizeTest, AContinueRepaintsWhatTheProgramWroteAndNothingElse) {
     PtyTerminal terminal({80, 25});
     TerminalHost& host = terminal.Host();
+    host.SetConsoleCursorPosition(kOut, {0, 0});
     Write(host, "shown");
     terminal.Drain();
     terminal.Screen().Feed("\x1b[H\x1b[2J[1]+ Stopped");
@@ -411,6 +489,7 @@ TEST(TerminalKeyWaitTest, WaitingWakesForKeysResizesAndContinuesAndLastsTenMilli
     PtyTerminal terminal({80, 25});
     InstallHost(terminal.Host());
     ResetConsoleState();
+    terminal.Host().SetConsoleCursorPosition(kOut, {0, 0});
     Write(terminal.Host(), "shown");
     terminal.Drain();
 

@@ -52,7 +52,8 @@ class StartingSession {
             // A group of its own under this process: a stop is not thrown
             // away as it is in an orphaned group, whoever runs the test.
             setpgid(0, 0);
-            EnterSession({slave_, output_[1], true});
+            ArmSession({slave_, output_[1], true});
+            EnterModes();
             for (;;) {
                 pause();
             }

@@ -44,11 +44,9 @@ INSTANTIATE_TEST_SUITE_P(Variables, LocaleTest,
                                            LocaleCase{nullptr, "POSIX", "en_US.UTF-8", false},
                                            LocaleCase{nullptr, nullptr, "ut", false}));
 
-TEST(BufferSizeTest, AtLeastTheClassicSizeAndAsLargeAsTheTerminal) {
-    EXPECT_EQ(BufferSizeFor({1, 1}), (Coord{80, 25}));
-    EXPECT_EQ(BufferSizeFor({0, 0}), (Coord{80, 25}));
-    EXPECT_EQ(BufferSizeFor({132, 20}), (Coord{132, 25}));
-    EXPECT_EQ(BufferSizeFor({60, 50}), (Coord{80, 50}));
+TEST(BufferSizeTest, TheTerminalsOwnSizeWithinOneCellAndTheMaximum) {
+    EXPECT_EQ(BufferSizeFor({0, 0}), (Coord{1, 1}));
+    EXPECT_EQ(BufferSizeFor({60, 12}), (Coord{60, 12}));
     EXPECT_EQ(BufferSizeFor({5000, 5000}), kMaximumBufferSize);
 }
 

@@ -1,6 +1,8 @@
 // Random sequences of console operations run on the memory host and, through
 // the terminal host, on a real terminal emulator: every cell the terminal
-// shows must have the memory host's character and colours.
+// shows must have the memory host's character and colours. Half the runs
+// start as a stream (text written where the terminal's cursor stands, on its
+// last row, before any placement), the others with a placement.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -61,10 +63,20 @@ TEST_P(VtermDifferentialTest, EveryVisibleCellMatchesTheMemoryHost) {
     MemoryHost memory(buffer.column, buffer.row);
     PipedTerminal terminal(test.terminal);
     ASSERT_EQ(terminal.Host().Screen().Columns(), buffer.column);
+    const Coord start{0, static_cast<std::uint16_t>(test.seed % 2 == 0 ? buffer.row - 1 : 0)};
+    memory.SetConsoleCursorPosition(kMemoryOut, start);
+    if (start.row == 0) {
+        terminal.Host().SetConsoleCursorPosition(kTerminalOut, start);
+    } else {
+        terminal.Screen().Feed("\x1b[" + std::to_string(start.row + 1) + "H");
+    }
     conkit::testing::RandomConsoleOperations operations(test.seed, buffer);
     std::vector<std::string> history;
     for (int step = 0; step < 300; ++step) {
         history.push_back(operations.Step({memory, kMemoryOut}, {terminal.Host(), kTerminalOut}));
+        // The terminal shows the buffer whenever the program can be seen
+        // waiting.
+        terminal.Host().Sleep(0);
         terminal.Drain();
         const std::string differences =
             CompareCells(memory, terminal.Host().Screen(), terminal.Screen(), test.terminal);

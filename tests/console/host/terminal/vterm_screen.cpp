@@ -82,8 +82,10 @@ std::string VtermScreen::RowText(std::uint16_t row) const {
 EmulatorCell ExpectedCell(std::uint8_t character, std::uint16_t attribute) {
     EmulatorCell cell;
     cell.character = Cp437ToUnicode(character);
-    cell.foreground = ConsoleToEcma(attribute & 0x0FU);
-    cell.background = ConsoleToEcma((attribute >> 4) & 0x0FU);
+    // Light grey on black is the terminal's own colours.
+    const bool terminalColours = (attribute & 0xFFU) == 0x07U;
+    cell.foreground = terminalColours ? -1 : ConsoleToEcma(attribute & 0x0FU);
+    cell.background = terminalColours ? -1 : ConsoleToEcma((attribute >> 4) & 0x0FU);
     cell.reverse = (attribute & 0x4000U) != 0;
     cell.underline = (attribute & 0x8000U) != 0;
     return cell;

@@ -1,0 +1,22 @@
+// Text for a standard handle that is no console (a file or a pipe),
+// collected as a C program's standard output is and written in large
+// pieces: when the collection fills, when the program waits or reads input,
+// and on every way out (a return from main, exit, ExitProcess, and the
+// console's Ctrl+C, Ctrl+Break and close events). One WriteFile a line
+// costs milliseconds under Wine.
+#pragma once
+
+#include <cstdint>
+
+#include "conkit/host/console_types.hpp"
+
+namespace conkit::host {
+
+// Collects count characters for output; returns false when an earlier
+// write of the collected text failed.
+bool CollectRedirected(Handle output, const char* chars, std::uint32_t count);
+
+// Writes what is collected.
+void FlushRedirected();
+
+}  // namespace conkit::host
