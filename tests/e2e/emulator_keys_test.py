@@ -84,11 +84,6 @@ EMULATORS = {
     "st": (["stterm", "-g", "80x24", "-e"], {"ctrl+Home", "alt+Delete"}),
 }
 
-# st takes the first start-up question, the kitty keyboard query, as
-# "restore cursor": there the console starts on row 0. When it no longer
-# does, this list must lose st.
-KNOWN_WRONG_START = {"st"}
-
 START_SECONDS = 30
 KEY_SECONDS = 5
 
@@ -155,10 +150,7 @@ def check_emulator(name, env, probe, workdir):
     failures = []
     try:
         start = await_lines(output, 1, START_SECONDS, "the start")[0]
-        if name in KNOWN_WRONG_START:
-            if start == START_LINE:
-                failures.append(f"{name} now starts on row {SHELL_ROWS}: drop it from KNOWN_WRONG_START")
-        elif start != START_LINE:
+        if start != START_LINE:
             failures.append(f"{name}: {start!r}, want {START_LINE!r}")
         window = xdotool(env, "search", "--sync", "--pid", str(terminal.pid)).split()[-1]
         xdotool(env, "windowfocus", "--sync", window)
