@@ -5,7 +5,8 @@
 //               is the Escape key, and the second ESC starts afresh
 //   ESC alone   the Escape key once the timeout has passed since the last
 //               byte, ESC ESC alone two of them; any other unfinished
-//               sequence is then dropped
+//               sequence is then dropped (after an ESC ESC, the first ESC
+//               stays the Escape key)
 //   0x08, 0x7F  Backspace (so Ctrl+H is Backspace too)
 //   UTF-8       the character's code page 437 byte; invalid bytes are
 //               dropped
@@ -87,10 +88,13 @@ void KeyDecoder::Expire(std::chrono::milliseconds now, DecoderSink& sink) {
     if (!Waiting() || !TimedOut(now)) {
         return;
     }
-    if (pendingCount_ == 1 && pending_[0] == kEscape) {
+    // A lone ESC is the Escape key, and so is the first of ESC ESC before a
+    // sequence that never ended; ESC ESC alone is two of them.
+    const bool escapeFirst = pendingCount_ != 0 && pending_[0] == kEscape;
+    if (escapeFirst && (pendingCount_ == 1 || pending_[1] == kEscape)) {
         EmitKey(KeyDown(kEscapeKey, 0), sink);
-    } else if (pendingCount_ == 2 && pending_[0] == kEscape && pending_[1] == kEscape) {
-        EmitKey(KeyDown(kEscapeKey, 0), sink);
+    }
+    if (escapeFirst && pendingCount_ == 2 && pending_[1] == kEscape) {
         EmitKey(KeyDown(kEscapeKey, 0), sink);
     }
     pendingCount_ = 0;

@@ -92,6 +92,10 @@ TEST_F(EscapeTimeout, EscapeEscapeGivesTwoEscapes) {
     EXPECT_TRUE(sink.records.empty());
     Expire(25);
     EXPECT_EQ(sink.Keys(), (std::vector<KeyEventRecord>{kEscapeDown, kEscapeDown}));
+    // Escape, then a sequence cut off: the Escape key stays.
+    Feed("\033\033[1;", 100);
+    Expire(125);
+    EXPECT_EQ(sink.Keys(), (std::vector<KeyEventRecord>{kEscapeDown, kEscapeDown, kEscapeDown}));
 }
 
 TEST_F(EscapeTimeout, CutOffSequenceGivesNothing) {
