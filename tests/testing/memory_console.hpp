@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "conkit/memory_console.hpp"
 #include "console/host/installed_host.hpp"
 #include "console/host/memory/memory_host.hpp"
 
@@ -24,9 +25,6 @@ inline host::KeyEventRecord KeyDown(std::uint16_t virtualKey, std::uint8_t scan,
     key.controlState = controlState;
     return key;
 }
-
-// A lower-case letter as a US keyboard reports it.
-host::KeyEventRecord LetterKey(char letter);
 
 class MemoryConsoleTest : public ::testing::Test {
   protected:

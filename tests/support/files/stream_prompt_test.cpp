@@ -20,7 +20,7 @@
 #include "console/host/terminal/terminal_host.hpp"
 #include "tests/testing/memory_console.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 namespace {
 
 struct Pipe {
@@ -188,4 +188,4 @@ TEST(StreamPromptTest, WithATerminalForInputTheAnswerIsALineEndedByEnter) {
 }
 
 }  // namespace
-}  // namespace conkit::system
+}  // namespace conkit::os
