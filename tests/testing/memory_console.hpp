@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "conkit/memory_console.hpp"
@@ -40,6 +41,13 @@ class MemoryConsoleTest : public ::testing::Test {
     }
 
     host::MemoryHost& console() { return *console_; }
+
+    // Queues the key presses that type text; "\r" is Enter.
+    void Type(std::string_view text) {
+        for (const char c : text) {
+            ASSERT_TRUE(console_->QueueKey(MakeCharacterPress(c)));
+        }
+    }
 
     // The texts of the console writes since the trace was last cleared, in
     // order.
