@@ -66,8 +66,9 @@ struct TranslatedKey {
 };
 
 // Takes the oldest key press from the console's queue and throws away
-// everything queued after it. Never blocks while input can still come;
-// when available is false the other fields carry no meaning.
+// everything queued after it. Never blocks (at the end of the input it
+// ends the process, as said above); when available is false the other
+// fields carry no meaning.
 CONKIT_CONSOLE_API PolledKey PollKey();
 
 // Polls every 10 ms until a key comes; returns its key code.
