@@ -41,10 +41,10 @@ namespace conkit {
 [[nodiscard]] CONKIT_CONSOLE_API host::KeyEventRecord MakeCharacterPress(char character);
 
 // The key press that PollKey reports as keyCode: a named key of
-// <conkit/keys.hpp> (kKeyLeft, kKeyF1, ...) or a key code whose low byte is
-// the character a key types (0x1E61 "a", 0x1E41 "A", 0x1E01 Ctrl+A). A
-// record with virtual key 0, which PollKey reports as no key, when no key
-// press without Alt gives keyCode.
+// <conkit/keys.hpp> (kKeyLeft, kKeyF1, ...) or the key code of a character
+// as MakeCharacterPress types it (0x1E61 "a", 0x1E41 "A", 0x1E01 Ctrl+A).
+// For any other code (a named key with Ctrl or Alt, a character with Alt)
+// a record with virtual key 0, which PollKey reports as no key.
 [[nodiscard]] CONKIT_CONSOLE_API host::KeyEventRecord MakeKeyPress(std::uint32_t keyCode);
 
 class CONKIT_CONSOLE_API MemoryConsole {
