@@ -32,9 +32,9 @@ namespace {
 
 host::InputRecord lastKeyEvent{};
 
-constexpr std::uint32_t kAltHeld = host::kRightAltPressed | host::kLeftAltPressed;
-constexpr std::uint32_t kCtrlHeld = host::kRightCtrlPressed | host::kLeftCtrlPressed;
-constexpr std::uint32_t kModifiers = kAltHeld | kCtrlHeld | host::kShiftPressed;
+constexpr std::uint32_t kAltHeld = kRightAltPressed | kLeftAltPressed;
+constexpr std::uint32_t kCtrlHeld = kRightCtrlPressed | kLeftCtrlPressed;
+constexpr std::uint32_t kModifiers = kAltHeld | kCtrlHeld | kShiftPressed;
 
 bool IsModifierOrLock(std::uint32_t virtualKey) {
     switch (virtualKey) {
@@ -56,7 +56,7 @@ TranslatedKey TranslateExtendedKey(std::uint8_t scan, std::uint8_t character,
                                    std::uint32_t virtualKey, std::uint32_t controlState) {
     const bool ctrl = (controlState & kCtrlHeld) != 0;
     const bool alt = (controlState & kAltHeld) != 0;
-    const bool shift = (controlState & host::kShiftPressed) != 0;
+    const bool shift = (controlState & kShiftPressed) != 0;
     const auto virtualByte = static_cast<std::uint8_t>(virtualKey & 0xFFU);
 
     for (const std::uint8_t* row = ExtendedKeyTable; row[0] != 0; row += 4) {
@@ -91,6 +91,7 @@ TranslatedKey TranslateExtendedKey(std::uint8_t scan, std::uint8_t character,
 }
 
 void DiscardPendingInput() {
+    EnsureConsoleReady();
     host::CurrentHost().FlushConsoleInputBuffer(inputHandle);
 }
 

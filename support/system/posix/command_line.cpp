@@ -9,7 +9,7 @@
 #include "support/system/posix/argument_joining.hpp"
 #include "support/system/posix/posix_system.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 namespace {
 
 // As long as a command line on Windows may be.
@@ -59,4 +59,4 @@ const char* PosixSystem::GetCommandLineA() {
     return line;
 }
 
-}  // namespace conkit::system
+}  // namespace conkit::os
