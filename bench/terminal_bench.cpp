@@ -10,8 +10,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <string_view>
 #include <ctime>
+#include <string_view>
 #include <utility>
 #include <vector>
 
