@@ -3,6 +3,7 @@
 #include "conkit/host/console_host.hpp"
 #include "conkit/output.hpp"
 #include "console/console_state.hpp"
+#include "console/key_wait.hpp"
 
 namespace conkit {
 
@@ -144,7 +145,7 @@ PolledKey PollKey() {
     return result;
 }
 
-std::uint32_t WaitKey() {
+PolledKey AwaitKeyPress() {
     // The first pause is always taken in full: every call lasts 10 ms at
     // least. After it a host that can wait on its input wakes when a key
     // comes; the others poll every 10 ms.
@@ -152,10 +153,14 @@ std::uint32_t WaitKey() {
     for (;;) {
         const PolledKey key = PollKey();
         if (key.available) {
-            return key.keyCode;
+            return key;
         }
         host::CurrentHost().AwaitInput(inputHandle, 10);
     }
+}
+
+std::uint32_t WaitKey() {
+    return AwaitKeyPress().keyCode;
 }
 
 }  // namespace conkit

@@ -7,6 +7,7 @@
 #include "conkit/output.hpp"
 #include "conkit/system/system_services.hpp"
 #include "console/console_state.hpp"
+#include "console/key_wait.hpp"
 #include "support/text/blanks.hpp"
 
 namespace conkit {
@@ -238,11 +239,7 @@ void RestoreCells(const Box& box) {
 
 std::int32_t WaitForAnswer(Box& box, const char* caption) {
     for (;;) {
-        PauseMs(10);
-        const PolledKey key = PollKey();
-        if (!key.available) {
-            continue;
-        }
+        const PolledKey key = AwaitKeyPress();
         const auto character = static_cast<std::uint8_t>(key.keyCode & 0xFFU);
         if (character == kEscape) {
             return box.yesNo ? kIdNo : kIdOk;
