@@ -64,8 +64,9 @@ short NcursesPeer::PairFor(std::uint16_t attribute) {
     return pairs_[colours];
 }
 
-void NcursesPeer::Put(std::uint16_t column, std::uint16_t row, std::uint16_t attribute) {
-    mvaddch(row, column, ' ' | COLOR_PAIR(PairFor(attribute)));
+void NcursesPeer::Put(std::uint16_t column, std::uint16_t row, std::uint16_t attribute,
+                      char character) {
+    mvaddch(row, column, static_cast<chtype>(character) | COLOR_PAIR(PairFor(attribute)));
 }
 
 OutputBreakdown NcursesPeer::Refresh() {

@@ -29,10 +29,15 @@ class NcursesPeer {
     // included) before its output was counted.
     double LastPaintCpuUs() const { return lastPaintCpuUs_; }
 
+    // One cell in the colours of a console attribute, shown at the next
+    // refresh.
+    void Put(std::uint16_t column, std::uint16_t row, std::uint16_t attribute,
+             char character = ' ');
+    // Shows what was put, and returns what that sent.
+    OutputBreakdown Refresh();
+
   private:
     short PairFor(std::uint16_t attribute);
-    void Put(std::uint16_t column, std::uint16_t row, std::uint16_t attribute);
-    OutputBreakdown Refresh();
 
     int socket_[2] = {-1, -1};
     short pairs_[256] = {};

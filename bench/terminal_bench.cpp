@@ -1,23 +1,24 @@
 // How much the terminal host sends for one handled game key, and the CPU
 // the key costs, against an ncurses program making the same screen change;
+// the same for a full repaint of the screen, cell by cell (full_repaint.hpp);
 // the CPU a key wait uses and how late it sees a key, against ncurses'
 // getch() and a sleep-and-poll loop; the heap allocations after start-up.
 //
 //   terminal_bench [path to blockgame]
-#include <fcntl.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
+//   terminal_bench repaint      the full repaint alone
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "bench/allocation_counter.hpp"
+#include "bench/counted_output.hpp"
 #include "bench/cpu_time.hpp"
+#include "bench/full_repaint.hpp"
 #include "bench/idle_cpu.hpp"
 #include "bench/key_waiters.hpp"
 #include "bench/ncurses_peer.hpp"
@@ -91,38 +92,6 @@ void CompareKeyWaits() {
 // Rounds of kKeys timed at each size for the CPU per key.
 constexpr int kCpuRounds = 20;
 
-// A terminal host's output into a packet socket, so that every write(2)
-// is counted, with no input.
-class CountedOutput {
-  public:
-    CountedOutput() {
-        int sockets[2];
-        ::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, sockets);
-        written = sockets[0];
-        counted = sockets[1];
-    }
-    ~CountedOutput() {
-        for (const int fd : {nullInput, written, counted}) {
-            ::close(fd);
-        }
-    }
-    CountedOutput(const CountedOutput&) = delete;
-    CountedOutput& operator=(const CountedOutput&) = delete;
-
-    host::terminal::TerminalHost Host(host::Coord size) const {
-        host::terminal::TerminalSettings settings;
-        settings.outputIsTerminal = true;
-        settings.utf8 = true;
-        settings.terminalSize = size;
-        return host::terminal::TerminalHost(nullInput, written, settings);
-    }
-
-    const int nullInput = ::open("/dev/null", O_RDONLY);
-    int written = -1;
-    // Where the host's writes arrive, one packet each.
-    int counted = -1;
-};
-
 // Thread CPU times, in microseconds, one sample per key (per round for the
 // pause alone).
 struct KeyCpuSamples {
@@ -152,7 +121,7 @@ void PlayRound(host::Coord size, KeyCpuSamples& samples) {
     StartFresh(memory);
     peer.ShowAll(memory.Screen());
     StartFresh(terminal);
-    DrainWrites(output.counted);
+    DrainWrites(output.Counted());
     std::uint32_t pauseMs = 0;
     for (const Key& key : kKeys) {
         // Both play the key from the same game state.
@@ -170,7 +139,7 @@ void PlayRound(host::Coord size, KeyCpuSamples& samples) {
         const double start = ThreadCpuUs();
         game::HandleKey(key.code);
         samples.ours.push_back(ThreadCpuUs() - start);
-        DrainWrites(output.counted);
+        DrainWrites(output.Counted());
     }
     const double start = ThreadCpuUs();
     const timespec pause{0, static_cast<long>(pauseMs) * 1'000'000L};
@@ -213,6 +182,7 @@ void PrintRow(const char* who, const char* key, const OutputBreakdown& b) {
 int Run(const char* game) {
     CompareKeyWaits();
     CompareKeyCpu();
+    CompareFullRepaint();
     // The cells each key paints, from the reference console.
     host::MemoryHost memory(80, 25);
     StartFresh(memory);
@@ -222,7 +192,7 @@ int Run(const char* game) {
     const CountedOutput output;
     host::terminal::TerminalHost terminal = output.Host({80, 25});
     StartFresh(terminal);
-    DrainWrites(output.counted);
+    DrainWrites(output.Counted());
 
     std::printf(
         "| program  | key                | writes | bytes | characters | motion | SGR | other |\n");
@@ -231,14 +201,17 @@ int Run(const char* game) {
     OutputBreakdown ours;
     OutputBreakdown theirs;
     for (const Key& key : kKeys) {
+        // Both play the key from the same game state.
+        const game::GameState before = game::gameState;
         host::InstallHost(memory);
         memory.ClearTrace();
         game::HandleKey(key.code);
         const OutputBreakdown peerKey = peer.Paint(memory.Paints());
 
+        game::gameState = before;
         host::InstallHost(terminal);
         game::HandleKey(key.code);
-        const OutputBreakdown hostKey = DrainWrites(output.counted);
+        const OutputBreakdown hostKey = DrainWrites(output.Counted());
         PrintRow("conkit", key.name, hostKey);
         PrintRow("ncurses", key.name, peerKey);
         ours.writes += hostKey.writes;
@@ -251,7 +224,7 @@ int Run(const char* game) {
                 static_cast<double>(theirs.bytes) / std::size(kKeys),
                 static_cast<double>(ours.bytes) / static_cast<double>(theirs.bytes));
     std::printf(
-        "write(2) calls per key: conkit %.1f (one per console write with a change), "
+        "write(2) calls per key: conkit %.1f (the key's frame, at the game's pause), "
         "ncurses %.1f\n",
         static_cast<double>(ours.writes) / std::size(kKeys),
         static_cast<double>(theirs.writes) / std::size(kKeys));
@@ -259,7 +232,7 @@ int Run(const char* game) {
     const std::uint64_t before = AllocationsSoFar();
     for (int i = 0; i < kAllocationKeys; ++i) {
         game::HandleKey(kKeys[static_cast<std::size_t>(i) % std::size(kKeys)].code);
-        DrainWrites(output.counted);
+        DrainWrites(output.Counted());
     }
     std::printf("heap allocations during %d keys after start-up: %llu (%s)\n", kAllocationKeys,
                 static_cast<unsigned long long>(AllocationsSoFar() - before),
@@ -276,5 +249,9 @@ int Run(const char* game) {
 }  // namespace conkit::bench
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string_view(argv[1]) == "repaint") {
+        conkit::bench::CompareFullRepaint();
+        return 0;
+    }
     return conkit::bench::Run(argc > 1 ? argv[1] : BLOCKGAME_PATH);
 }

@@ -3,7 +3,12 @@
 # libraries (static, or shared with BUILD_SHARED_LIBS; a Windows DLL goes
 # beside the programs), a CMake package that gives
 # find_package(conkit) the targets conkit::console and conkit::support, a
-# pkg-config file, and the game.
+# pkg-config file, and the game when CONKIT_INSTALL_GAME asks for it.
+#
+# Components, one Debian package each (packaging.cmake): console_runtime and
+# support_runtime hold a shared library each; development holds the
+# headers, the static libraries or the shared libraries' link names, the
+# CMake package and the pkg-config file; game holds blockgame.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 include(${CMAKE_CURRENT_LIST_DIR}/public_headers.cmake)
@@ -28,12 +33,15 @@ foreach(header IN LISTS conkit_headers)
             DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${folder} COMPONENT development)
 endforeach()
 
-install(TARGETS conkit_console conkit_support
-        EXPORT conkitTargets
-        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
-        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
-        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT development
-        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+foreach(library console support)
+    install(TARGETS conkit_${library}
+            EXPORT conkitTargets
+            ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development
+            LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT ${library}_runtime
+                    NAMELINK_COMPONENT development
+            RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT ${library}_runtime
+            INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+endforeach()
 # conkit_warnings rides along only because the static libraries name it as a
 # link-only dependency; exported, it is empty and gives a consumer nothing.
 install(TARGETS conkit_warnings EXPORT conkitTargets)
@@ -50,6 +58,15 @@ configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/conkitConfig.cmake.in
 # 0.x releases may change the interface between minor versions.
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/conkitConfigVersion.cmake
                                  COMPATIBILITY SameMinorVersion)
+# A kit built for another system does not fit either: a cross build for
+# Windows that also searches the host's prefixes passes over a Linux kit
+# there, as every build passes over one of the other word size.
+file(APPEND ${PROJECT_BINARY_DIR}/conkitConfigVersion.cmake "
+if(NOT CMAKE_SYSTEM_NAME STREQUAL \"${CMAKE_SYSTEM_NAME}\")
+  set(PACKAGE_VERSION \"\${PACKAGE_VERSION} (${CMAKE_SYSTEM_NAME})\")
+  set(PACKAGE_VERSION_UNSUITABLE TRUE)
+endif()
+")
 install(FILES ${PROJECT_BINARY_DIR}/conkitConfig.cmake
               ${PROJECT_BINARY_DIR}/conkitConfigVersion.cmake
         DESTINATION ${CONKIT_INSTALL_CMAKEDIR} COMPONENT development)
@@ -90,4 +107,20 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/conkit.pc.in ${PROJECT_BINARY_DIR}/conk
 install(FILES ${PROJECT_BINARY_DIR}/conkit.pc
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT development)
 
-install(TARGETS blockgame RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT game)
+# The licence, for an install by hand; a Debian package has it in its
+# copyright file instead.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/conkit COMPONENT licence)
+
+# The game and its manual page (compressed without a time stamp, so it
+# installs the same every time). Debian keeps games in /usr/games.
+set(CONKIT_INSTALL_GAMEDIR ${CMAKE_INSTALL_BINDIR} CACHE STRING "Where the game is installed")
+if(CONKIT_INSTALL_GAME)
+    install(TARGETS blockgame RUNTIME DESTINATION ${CONKIT_INSTALL_GAMEDIR} COMPONENT game)
+    file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/man)
+    file(COPY_FILE ${PROJECT_SOURCE_DIR}/game/blockgame.6 ${PROJECT_BINARY_DIR}/man/blockgame.6)
+    execute_process(COMMAND gzip -9nf ${PROJECT_BINARY_DIR}/man/blockgame.6
+                    COMMAND_ERROR_IS_FATAL ANY)
+    install(FILES ${PROJECT_BINARY_DIR}/man/blockgame.6.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT game)
+endif()

@@ -3,6 +3,7 @@
 #include "conkit/host/console_host.hpp"
 #include "conkit/output.hpp"
 #include "console/console_state.hpp"
+#include "console/key_wait.hpp"
 
 namespace conkit {
 
@@ -32,9 +33,9 @@ namespace {
 
 host::InputRecord lastKeyEvent{};
 
-constexpr std::uint32_t kAltHeld = host::kRightAltPressed | host::kLeftAltPressed;
-constexpr std::uint32_t kCtrlHeld = host::kRightCtrlPressed | host::kLeftCtrlPressed;
-constexpr std::uint32_t kModifiers = kAltHeld | kCtrlHeld | host::kShiftPressed;
+constexpr std::uint32_t kAltHeld = kRightAltPressed | kLeftAltPressed;
+constexpr std::uint32_t kCtrlHeld = kRightCtrlPressed | kLeftCtrlPressed;
+constexpr std::uint32_t kModifiers = kAltHeld | kCtrlHeld | kShiftPressed;
 
 bool IsModifierOrLock(std::uint32_t virtualKey) {
     switch (virtualKey) {
@@ -56,7 +57,7 @@ TranslatedKey TranslateExtendedKey(std::uint8_t scan, std::uint8_t character,
                                    std::uint32_t virtualKey, std::uint32_t controlState) {
     const bool ctrl = (controlState & kCtrlHeld) != 0;
     const bool alt = (controlState & kAltHeld) != 0;
-    const bool shift = (controlState & host::kShiftPressed) != 0;
+    const bool shift = (controlState & kShiftPressed) != 0;
     const auto virtualByte = static_cast<std::uint8_t>(virtualKey & 0xFFU);
 
     for (const std::uint8_t* row = ExtendedKeyTable; row[0] != 0; row += 4) {
@@ -91,6 +92,7 @@ TranslatedKey TranslateExtendedKey(std::uint8_t scan, std::uint8_t character,
 }
 
 void DiscardPendingInput() {
+    EnsureConsoleReady();
     host::CurrentHost().FlushConsoleInputBuffer(inputHandle);
 }
 
@@ -143,7 +145,7 @@ PolledKey PollKey() {
     return result;
 }
 
-std::uint32_t WaitKey() {
+PolledKey AwaitKeyPress() {
     // The first pause is always taken in full: every call lasts 10 ms at
     // least. After it a host that can wait on its input wakes when a key
     // comes; the others poll every 10 ms.
@@ -151,10 +153,14 @@ std::uint32_t WaitKey() {
     for (;;) {
         const PolledKey key = PollKey();
         if (key.available) {
-            return key.keyCode;
+            return key;
         }
         host::CurrentHost().AwaitInput(inputHandle, 10);
     }
+}
+
+std::uint32_t WaitKey() {
+    return AwaitKeyPress().keyCode;
 }
 
 }  // namespace conkit

@@ -21,7 +21,7 @@ std::uint32_t WriteNumbers() {
         number = conkit::GenerateRandom();
     }
     const conkit::FileHandle file = conkit::OpenFileForWriting(kFileName);
-    if (file == conkit::INVALID_HANDLE_VALUE) {
+    if (file == conkit::kInvalidFileHandle) {
         return 0;
     }
     const std::uint32_t count = conkit::WriteFileBytes(file, written, kFileBytes);
@@ -31,7 +31,7 @@ std::uint32_t WriteNumbers() {
 // Returns the number of bytes read back, up to the end of the file.
 std::uint32_t ReadNumbers() {
     const conkit::FileHandle file = conkit::OpenFileForReading(kFileName);
-    if (file == conkit::INVALID_HANDLE_VALUE) {
+    if (file == conkit::kInvalidFileHandle) {
         return 0;
     }
     auto* bytes = reinterpret_cast<unsigned char*>(readBack);
@@ -91,6 +91,6 @@ int main() {
     conkit::SeedRandomFromClock();
     do {
         ShowRound();
-    } while (conkit::AskYesNo("Write and read the file again?", "Random file") == conkit::IDYES);
+    } while (conkit::AskYesNo("Write and read the file again?", "Random file") == conkit::kIdYes);
     return 0;
 }

@@ -16,10 +16,6 @@ ScreenBuffer::ScreenBuffer(std::uint16_t columns, std::uint16_t rows, Coord capa
     written_.resize(stride_ * rows_);
 }
 
-const Cell& ScreenBuffer::At(std::uint16_t column, std::uint16_t row) const {
-    return cells_[Index(column, row)];
-}
-
 Cell& ScreenBuffer::CellAt(std::uint16_t column, std::uint16_t row) {
     const std::size_t index = Index(column, row);
     written_[index] = 1;
@@ -37,14 +33,6 @@ ScreenBuffer::Span ScreenBuffer::TakeChanged() {
     const Span taken = changed_;
     changed_ = {0, 0};
     return taken;
-}
-
-bool ScreenBuffer::SetCursor(Coord position) {
-    if (position.column >= columns_ || position.row >= rows_) {
-        return false;
-    }
-    cursor_ = position;
-    return true;
 }
 
 void ScreenBuffer::LineFeed() {
@@ -162,7 +150,7 @@ void ScreenBuffer::PutAtCursor(std::uint8_t character) {
     }
 }
 
-void ScreenBuffer::Write(const char* chars, std::uint32_t count) {
+void ScreenBuffer::WriteProcessed(const char* chars, std::uint32_t count) {
     for (std::uint32_t i = 0; i < count; ++i) {
         const auto byte = static_cast<std::uint8_t>(chars[i]);
         switch (byte) {

@@ -45,7 +45,9 @@ class ScreenBuffer {
     std::uint16_t Rows() const { return rows_; }
     Coord Cursor() const { return cursor_; }
     std::uint16_t Attribute() const { return attribute_; }
-    const Cell& At(std::uint16_t column, std::uint16_t row) const;
+    const Cell& At(std::uint16_t column, std::uint16_t row) const {
+        return cells_[Index(column, row)];
+    }
     // True once a write has set the cell (its character or attribute) since
     // the buffer began; a row scrolled in is not written. A terminal shows
     // what it showed before in the cells that are not.
@@ -70,7 +72,13 @@ class ScreenBuffer {
     void CopyFrom(const ScreenBuffer& other);
 
     // Fails and changes nothing when the position lies outside the buffer.
-    bool SetCursor(Coord position);
+    bool SetCursor(Coord position) {
+        if (position.column >= columns_ || position.row >= rows_) {
+            return false;
+        }
+        cursor_ = position;
+        return true;
+    }
     void SetAttribute(std::uint16_t attribute) { attribute_ = attribute; }
 
     // Writes at the cursor with output processing: CR returns to column 0;
@@ -78,7 +86,14 @@ class ScreenBuffer {
     // TAB blanks up to the next tab stop; BEL changes no cell. Any other
     // byte is put in the cell. Writing the last column wraps to the next
     // row, and a move below the last row scrolls the buffer up by one.
-    void Write(const char* chars, std::uint32_t count);
+    void Write(const char* chars, std::uint32_t count) {
+        // One character, as painting cell by cell gives, goes straight in.
+        if (count == 1 && static_cast<std::uint8_t>(chars[0]) >= 0x20) {
+            PutAtCursor(static_cast<std::uint8_t>(chars[0]));
+        } else {
+            WriteProcessed(chars, count);
+        }
+    }
 
     // Set cells from start on, row by row, without touching the cursor or
     // the current attribute; return how many cells were set.
@@ -99,6 +114,7 @@ class ScreenBuffer {
         std::uint32_t end;
     };
     Span TakeChanged();
+    bool Changed() const { return changed_.first != changed_.end; }
 
     // Counts scrolls since construction, so a renderer can tell that every
     // row moved.
@@ -121,6 +137,7 @@ class ScreenBuffer {
     // The next cell, row by row.
     void Step(Coord& at) const;
     void PutAtCursor(std::uint8_t character);
+    void WriteProcessed(const char* chars, std::uint32_t count);
     void LineFeed();
     // Puts the ring's top row first in storage.
     void Unroll();

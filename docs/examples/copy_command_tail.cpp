@@ -1,10 +1,12 @@
 #include <conkit/conkit.hpp>
 
 int main() {
-    char tail[256];  // must hold the whole tail and its terminator
-    if (conkit::CopyCommandTail(tail)) {
+    char tail[256];
+    const conkit::CommandTailCopy copy = conkit::CopyCommandTail(tail, sizeof tail);
+    if (copy.copied) {
         conkit::EmitText("arguments: ");
         conkit::EmitText(tail);
+        conkit::EmitText(copy.cut ? " (cut)" : "");
     } else {
         conkit::EmitText("no arguments");
     }

@@ -1,41 +1,37 @@
 #include <conkit/conkit.hpp>
+#include <conkit/testing.hpp>
 
 // The system services seam: a test puts its own clock in place of the
 // system's and checks what a program makes of it.
 namespace {
-class NoonClock : public conkit::system::SystemServices {
+class NoonClock : public conkit::os::SystemServices {
   public:
-    void GetLocalTime(conkit::system::SystemTime* time) override {
-        *time = {2024, 6, 1, 15, 12, 0, 0, 0};
-    }
-    void GetSystemTime(conkit::system::SystemTime* time) override { GetLocalTime(time); }
+    void GetLocalTime(conkit::SystemTime* time) override { *time = {2024, 6, 1, 15, 12, 0, 0, 0}; }
+    void GetSystemTime(conkit::SystemTime* time) override { GetLocalTime(time); }
     // Everything else fails, as a test of the clock needs nothing more.
     const char* GetCommandLineA() override { return ""; }
-    conkit::system::FileHandle CreateFileA(const char*, std::uint32_t, std::uint32_t, std::uint32_t,
-                                           std::uint32_t) override {
-        return conkit::system::kInvalidFileHandle;
+    conkit::FileHandle CreateFileA(const char*, std::uint32_t, std::uint32_t, std::uint32_t,
+                                   std::uint32_t) override {
+        return conkit::kInvalidFileHandle;
     }
-    bool ReadFile(conkit::system::FileHandle, void*, std::uint32_t, std::uint32_t*) override {
+    bool ReadFile(conkit::FileHandle, void*, std::uint32_t, std::uint32_t*) override {
         return false;
     }
-    bool WriteFile(conkit::system::FileHandle, const void*, std::uint32_t,
-                   std::uint32_t*) override {
+    bool WriteFile(conkit::FileHandle, const void*, std::uint32_t, std::uint32_t*) override {
         return false;
     }
-    bool CloseHandle(conkit::system::FileHandle) override { return false; }
+    bool CloseHandle(conkit::FileHandle) override { return false; }
     std::uint32_t GetLastError() override { return 0; }
     std::uint32_t FormatMessageA(std::uint32_t, std::uint32_t, char**) override { return 0; }
     void LocalFree(char*) override {}
-    bool SystemTimeToFileTime(const conkit::system::SystemTime*, std::uint64_t*) override {
-        return false;
-    }
+    bool SystemTimeToFileTime(const conkit::SystemTime*, std::uint64_t*) override { return false; }
     std::int32_t MessageBoxA(const char*, const char*, std::uint32_t) override { return 0; }
 };
 }  // namespace
 
 int main() {
     NoonClock noon;
-    conkit::system::InstallSystem(noon);
+    conkit::os::InstallSystem(noon);
     conkit::EmitDecimal(conkit::QueryMillisecondsOfDay());
 }
 

@@ -1,4 +1,5 @@
 #include <conkit/conkit.hpp>
+#include <conkit/testing.hpp>
 
 // A test of a program's own drawing routine: run it on a memory console and
 // read the cells back. The exit status says whether the drawing is right.

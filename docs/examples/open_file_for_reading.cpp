@@ -2,7 +2,7 @@
 
 int main() {
     const conkit::FileHandle file = conkit::OpenFileForReading("no_such_file.txt");
-    if (file == conkit::INVALID_HANDLE_VALUE) {
+    if (file == conkit::kInvalidFileHandle) {
         conkit::EmitText("no_such_file.txt cannot be opened");
         return 0;
     }

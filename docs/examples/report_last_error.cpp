@@ -1,7 +1,7 @@
 #include <conkit/conkit.hpp>
 
 int main() {
-    if (conkit::OpenFileForReading("missing.txt") == conkit::INVALID_HANDLE_VALUE) {
+    if (conkit::OpenFileForReading("missing.txt") == conkit::kInvalidFileHandle) {
         conkit::ReportLastError();
     }
 }

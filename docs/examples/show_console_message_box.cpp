@@ -4,7 +4,7 @@ int main() {
     // The box drawn on the console itself, whatever the platform offers;
     // 0x24 asks Yes or No.
     const std::int32_t answer = conkit::ShowConsoleMessageBox("Quit now?", "Question", 0x24);
-    conkit::EmitText(answer == conkit::IDYES ? "yes" : "no");
+    conkit::EmitText(answer == conkit::kIdYes ? "yes" : "no");
 }
 
 // Keys: y

@@ -1,6 +1,8 @@
 // conkit: include this one header to get every public routine of the
 // console services and the console support library, in namespace conkit.
 // Each area has a header of its own for a program that wants only a part.
+// The seams and the memory console, for tests, come with
+// <conkit/testing.hpp>.
 #pragma once
 
 #include "conkit/clock.hpp"
@@ -11,5 +13,4 @@
 #include "conkit/numbers.hpp"
 #include "conkit/output.hpp"
 #include "conkit/screen.hpp"
-#include "conkit/testing.hpp"
 #include "conkit/text.hpp"

@@ -5,7 +5,8 @@
 // While one lives it is the console in use, and the console routines fetch
 // its handles; when it goes, the console in use before it comes back. Its
 // clock is virtual: a pause advances it and returns at once, and keys
-// scheduled for a later time arrive as it passes.
+// scheduled for a later time arrive as it passes. Keys are typed as a US
+// keyboard types them, by character or by key code.
 #pragma once
 
 #include <cstddef>
@@ -33,6 +34,19 @@ struct CONKIT_CONSOLE_API InputExhausted {};
 
 namespace conkit {
 
+// The key press that types character on a US keyboard, with Shift or Ctrl
+// held as the character needs: "\r" is Enter, "\t" Tab, "\b" Backspace,
+// "\x1B" Escape. A byte above 0x7F comes as a character typed without a
+// key of its own (virtual key 0xE7, scan code 0), as a terminal gives it.
+[[nodiscard]] CONKIT_CONSOLE_API host::KeyEventRecord MakeCharacterPress(char character);
+
+// The key press that PollKey reports as keyCode: a named key of
+// <conkit/keys.hpp> (kKeyLeft, kKeyF1, ...) or the key code of a character
+// as MakeCharacterPress types it (0x1E61 "a", 0x1E41 "A", 0x1E01 Ctrl+A).
+// For any other code (a named key with Ctrl or Alt, a character with Alt)
+// a record with virtual key 0, which PollKey reports as no key.
+[[nodiscard]] CONKIT_CONSOLE_API host::KeyEventRecord MakeKeyPress(std::uint32_t keyCode);
+
 class CONKIT_CONSOLE_API MemoryConsole {
   public:
     MemoryConsole(std::uint16_t columns, std::uint16_t rows);
@@ -53,6 +67,15 @@ class CONKIT_CONSOLE_API MemoryConsole {
 
     // Queues a key press now; returns false when the queue is full.
     bool QueueKey(const host::KeyEventRecord& key);
+
+    // Queues the key presses that type text, one per character
+    // (MakeCharacterPress). Returns false when the queue fills; the keys
+    // before that stay queued.
+    bool TypeText(const char* text);
+
+    // Queues the key press that PollKey reports as keyCode (MakeKeyPress).
+    // Returns false when no key press gives it or the queue is full.
+    bool TypeKey(std::uint32_t keyCode);
 
     // Queues a key press once the virtual clock reaches atMs; keys are
     // scheduled in the order of their times.

@@ -14,7 +14,7 @@ namespace conkit {
 
 // Returns the upper-case digit character of value (0 to 15); a larger value
 // gives the digit of its low four bits.
-CONKIT_SUPPORT_API char HexDigit(std::uint8_t value);
+[[nodiscard]] CONKIT_SUPPORT_API char HexDigit(std::uint8_t value);
 
 // Writes the two hexadecimal digits of value.
 CONKIT_SUPPORT_API void EmitHexByte(std::uint8_t value);

@@ -1,6 +1,8 @@
 // Console output: the cursor, the text attribute, characters and texts at
 // the cursor, and pauses. Each routine is a thin wrapper over one console
 // call; none reports failure, and a failed call simply has no effect.
+// Positions are 8-bit: a column or row is 0 to 255, so cells beyond the
+// 256th column or row of a larger screen buffer cannot be reached.
 #pragma once
 
 #include <cstdint>
@@ -29,7 +31,7 @@ CONKIT_CONSOLE_API void EmitChar(std::uint8_t ch);
 CONKIT_CONSOLE_API void EmitText(const char* text);
 
 // Returns the number of characters before the terminating zero.
-CONKIT_CONSOLE_API std::uint32_t TextLength(const char* text);
+[[nodiscard]] CONKIT_CONSOLE_API std::uint32_t TextLength(const char* text);
 
 // Pauses for the given number of milliseconds.
 CONKIT_CONSOLE_API void PauseMs(std::uint32_t milliseconds);

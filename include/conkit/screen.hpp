@@ -1,5 +1,7 @@
 // Small screen routines: a line break, clearing the screen buffer, its size,
-// the current attribute, and the any-key prompt.
+// the current attribute, and the any-key prompt. Sizes are 8-bit, as the
+// positions of <conkit/output.hpp> are: a dimension of 256 or more comes
+// back as its low 8 bits.
 #pragma once
 
 #include <cstdint>
@@ -23,11 +25,11 @@ struct ScreenSize {
 
 // The screen buffer's size, the low 8 bits of each dimension; zeros when
 // the output is not a console.
-CONKIT_SUPPORT_API ScreenSize QueryScreenSize();
+[[nodiscard]] CONKIT_SUPPORT_API ScreenSize QueryScreenSize();
 
 // The console's current attribute, all 16 bits; zero when the output is not
 // a console.
-CONKIT_SUPPORT_API std::uint32_t QueryTextAttribute();
+[[nodiscard]] CONKIT_SUPPORT_API std::uint32_t QueryTextAttribute();
 
 // Writes "Press any key to continue..." and waits for one key press.
 CONKIT_SUPPORT_API void PromptAnyKey();

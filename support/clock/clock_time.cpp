@@ -1,11 +1,13 @@
 #include "conkit/clock/clock_time.hpp"
 
+#include "conkit/system/system_services.hpp"
+
 namespace conkit {
 
-system::SystemTime clockSnapshot{};
+SystemTime clockSnapshot{};
 
 void QueryLocalFileTime(FileTime* destination) {
-    system::SystemServices& services = system::CurrentSystem();
+    os::SystemServices& services = os::CurrentSystem();
     services.GetLocalTime(&clockSnapshot);
     // A failed conversion leaves this untouched: the caller then gets 0,
     // never stale stack contents.
@@ -16,7 +18,7 @@ void QueryLocalFileTime(FileTime* destination) {
 }
 
 std::uint32_t QueryMillisecondsOfDay() {
-    system::CurrentSystem().GetLocalTime(&clockSnapshot);
+    os::CurrentSystem().GetLocalTime(&clockSnapshot);
     const std::uint32_t seconds = std::uint32_t{clockSnapshot.hour} * 3600U +
                                   std::uint32_t{clockSnapshot.minute} * 60U + clockSnapshot.second;
     return seconds * 1000U + clockSnapshot.milliseconds;

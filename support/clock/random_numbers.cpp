@@ -3,6 +3,7 @@
 #include <bit>
 
 #include "conkit/clock/clock_time.hpp"
+#include "conkit/system/system_services.hpp"
 
 namespace conkit {
 
@@ -24,7 +25,7 @@ std::uint32_t RandomBelow(std::uint32_t bound) {
 }
 
 void SeedRandomFromClock() {
-    system::CurrentSystem().GetSystemTime(&clockSnapshot);
+    os::CurrentSystem().GetSystemTime(&clockSnapshot);
     randomState = clockSnapshot.milliseconds;
 }
 

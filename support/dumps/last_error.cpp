@@ -14,7 +14,7 @@ char* lastErrorText = nullptr;
 }  // namespace
 
 void ReportLastError() {
-    system::SystemServices& services = system::CurrentSystem();
+    os::SystemServices& services = os::CurrentSystem();
     // Fetched before anything is written: a write may set a new one.
     lastErrorCode = services.GetLastError();
     EmitText("Error ");
@@ -23,9 +23,9 @@ void ReportLastError() {
     // Cleared first, so that a code with no text never writes or frees the
     // text of an earlier call.
     lastErrorText = nullptr;
-    const std::uint32_t length = services.FormatMessageA(
-        system::kFormatMessageAllocateBuffer | system::kFormatMessageFromSystem, lastErrorCode,
-        &lastErrorText);
+    const std::uint32_t length =
+        services.FormatMessageA(os::kFormatMessageAllocateBuffer | os::kFormatMessageFromSystem,
+                                lastErrorCode, &lastErrorText);
     if (length == 0 || lastErrorText == nullptr) {
         return;
     }

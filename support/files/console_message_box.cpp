@@ -7,6 +7,7 @@
 #include "conkit/output.hpp"
 #include "conkit/system/system_services.hpp"
 #include "console/console_state.hpp"
+#include "console/key_wait.hpp"
 #include "support/text/blanks.hpp"
 
 namespace conkit {
@@ -132,7 +133,7 @@ Box LayOut(const char* text, const char* caption, bool yesNo, unsigned screenCol
            unsigned screenRows) {
     Box box{};
     box.yesNo = yesNo;
-    box.chosen = yesNo ? system::kIdYes : system::kIdOk;
+    box.chosen = yesNo ? kIdYes : kIdOk;
     const unsigned width = screenColumns > 4 ? std::min(screenColumns - 4, kMaxTextWidth) : 1;
     const unsigned rowsForText = screenRows > 4 ? screenRows - 4 : 0;
     box.lineCount = WrapText(text, width, std::min(rowsForText, kMaxTextRows));
@@ -187,10 +188,10 @@ void DrawRow(const Box& box, unsigned row, const char* caption) {
         PutText(box, 2, line.start, line.length, kBoxAttribute);
     } else if (row == box.rows - 2) {
         if (box.yesNo) {
-            PutButton(box, box.buttonsColumn, kYesButton, system::kIdYes);
-            PutButton(box, box.buttonsColumn + kNoButtonOffset, kNoButton, system::kIdNo);
+            PutButton(box, box.buttonsColumn, kYesButton, kIdYes);
+            PutButton(box, box.buttonsColumn + kNoButtonOffset, kNoButton, kIdNo);
         } else {
-            PutButton(box, box.buttonsColumn, kOkButton, system::kIdOk);
+            PutButton(box, box.buttonsColumn, kOkButton, kIdOk);
         }
     }
     if (row >= box.visibleRows) {
@@ -207,7 +208,7 @@ void DrawRow(const Box& box, unsigned row, const char* caption) {
 
 // Puts the cursor on the chosen button's label, where a terminal shows it.
 void PointAtChoice(const Box& box) {
-    const unsigned offset = box.chosen == system::kIdNo ? kNoButtonOffset : 0;
+    const unsigned offset = box.chosen == kIdNo ? kNoButtonOffset : 0;
     host::CurrentHost().SetConsoleCursorPosition(
         outputHandle, CellAt(box.left + box.buttonsColumn + offset + 2, box.top + box.rows - 2));
 }
@@ -238,14 +239,10 @@ void RestoreCells(const Box& box) {
 
 std::int32_t WaitForAnswer(Box& box, const char* caption) {
     for (;;) {
-        PauseMs(10);
-        const PolledKey key = PollKey();
-        if (!key.available) {
-            continue;
-        }
+        const PolledKey key = AwaitKeyPress();
         const auto character = static_cast<std::uint8_t>(key.keyCode & 0xFFU);
         if (character == kEscape) {
-            return box.yesNo ? system::kIdNo : system::kIdOk;
+            return box.yesNo ? kIdNo : kIdOk;
         }
         if (character == kEnter || character == ' ') {
             return box.chosen;
@@ -254,14 +251,14 @@ std::int32_t WaitForAnswer(Box& box, const char* caption) {
             continue;
         }
         if (character == 'y' || character == 'Y') {
-            return system::kIdYes;
+            return kIdYes;
         }
         if (character == 'n' || character == 'N') {
-            return system::kIdNo;
+            return kIdNo;
         }
         if (key.virtualKey == kVirtualLeft || key.virtualKey == kVirtualRight ||
             key.virtualKey == kVirtualTab) {
-            box.chosen = box.chosen == system::kIdYes ? system::kIdNo : system::kIdYes;
+            box.chosen = box.chosen == kIdYes ? kIdNo : kIdYes;
             DrawRow(box, box.rows - 2, caption);
             PointAtChoice(box);
         }
@@ -272,7 +269,7 @@ std::int32_t WaitForAnswer(Box& box, const char* caption) {
 
 std::int32_t ShowConsoleMessageBox(const char* text, const char* caption, std::uint32_t style) {
     const std::uint32_t buttons = style & 0x0FU;
-    if (buttons != system::kMbOk && buttons != system::kMbYesNo) {
+    if (buttons != os::kMbOk && buttons != os::kMbYesNo) {
         return 0;
     }
     EnsureConsoleReady();
@@ -282,7 +279,7 @@ std::int32_t ShowConsoleMessageBox(const char* text, const char* caption, std::u
         return 0;
     }
     const char* shownCaption = caption != nullptr ? caption : "";
-    Box box = LayOut(text != nullptr ? text : "", shownCaption, buttons == system::kMbYesNo,
+    Box box = LayOut(text != nullptr ? text : "", shownCaption, buttons == os::kMbYesNo,
                      before.size.column, before.size.row);
     SaveCells(box);
     host::CurrentHost().BeginOverlay(outputHandle);

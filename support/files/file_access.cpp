@@ -1,5 +1,7 @@
 #include "conkit/files/file_access.hpp"
 
+#include "conkit/system/system_services.hpp"
+
 namespace conkit {
 namespace {
 
@@ -10,17 +12,17 @@ std::uint32_t lastWriteCount = 0;
 }  // namespace
 
 FileHandle OpenFileForReading(const char* name) {
-    return system::CurrentSystem().CreateFileA(name, system::kGenericRead, 0, system::kOpenExisting,
-                                               system::kFileAttributeNormal);
+    return os::CurrentSystem().CreateFileA(name, os::kGenericRead, 0, os::kOpenExisting,
+                                           os::kFileAttributeNormal);
 }
 
 FileHandle OpenFileForWriting(const char* name) {
-    return system::CurrentSystem().CreateFileA(name, system::kGenericWrite, 0,
-                                               system::kCreateAlways, system::kFileAttributeNormal);
+    return os::CurrentSystem().CreateFileA(name, os::kGenericWrite, 0, os::kCreateAlways,
+                                           os::kFileAttributeNormal);
 }
 
 FileReadResult ReadFileBytes(FileHandle file, void* buffer, std::uint32_t count) {
-    system::SystemServices& services = system::CurrentSystem();
+    os::SystemServices& services = os::CurrentSystem();
     if (!services.ReadFile(file, buffer, count, &lastReadCount)) {
         return {services.GetLastError(), false};
     }
@@ -31,12 +33,12 @@ std::uint32_t WriteFileBytes(FileHandle file, const void* buffer, std::uint32_t 
     // A failed write must not report the count of an earlier one, whatever
     // the services leave in the cell.
     lastWriteCount = 0;
-    system::CurrentSystem().WriteFile(file, buffer, count, &lastWriteCount);
+    os::CurrentSystem().WriteFile(file, buffer, count, &lastWriteCount);
     return lastWriteCount;
 }
 
 bool ReleaseFileHandle(FileHandle file) {
-    return system::CurrentSystem().CloseHandle(file);
+    return os::CurrentSystem().CloseHandle(file);
 }
 
 }  // namespace conkit

@@ -14,12 +14,12 @@ const char* CaptionOrDefault(const char* caption) {
 }  // namespace
 
 void DisplayMessageBox(const char* text, const char* caption) {
-    system::CurrentSystem().MessageBoxA(text, CaptionOrDefault(caption), system::kMbOk);
+    os::CurrentSystem().MessageBoxA(text, CaptionOrDefault(caption), os::kMbOk);
 }
 
 std::int32_t AskYesNo(const char* text, const char* caption) {
-    return system::CurrentSystem().MessageBoxA(text, CaptionOrDefault(caption),
-                                               system::kMbYesNo | system::kMbIconQuestion);
+    return os::CurrentSystem().MessageBoxA(text, CaptionOrDefault(caption),
+                                           os::kMbYesNo | os::kMbIconQuestion);
 }
 
 }  // namespace conkit

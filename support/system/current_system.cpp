@@ -1,6 +1,6 @@
 #include "conkit/system/system_services.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 namespace {
 SystemServices* installedSystem = nullptr;
 }
@@ -16,4 +16,4 @@ void InstallSystem(SystemServices& services) {
     installedSystem = &services;
 }
 
-}  // namespace conkit::system
+}  // namespace conkit::os

@@ -1,7 +1,6 @@
 #include "conkit/text/command_tail.hpp"
 
-#include <cstdint>
-
+#include "conkit/output.hpp"
 #include "conkit/system/system_services.hpp"
 
 namespace conkit {
@@ -27,13 +26,19 @@ const char* SkipProgramName(const char* line) {
     }
 }
 
+// The command tail; an empty text when there is none.
+const char* FindCommandTail() {
+    const char* line = os::CurrentSystem().GetCommandLineA();
+    const char* tail = line == nullptr ? nullptr : SkipProgramName(line);
+    return tail == nullptr ? "" : tail;
+}
+
 }  // namespace
 
 bool CopyCommandTail(char* target) {
     target[0] = '\0';
-    const char* line = system::CurrentSystem().GetCommandLineA();
-    const char* tail = line == nullptr ? nullptr : SkipProgramName(line);
-    if (tail == nullptr || *tail == '\0') {
+    const char* tail = FindCommandTail();
+    if (*tail == '\0') {
         return false;
     }
     std::uint32_t i = 0;
@@ -41,6 +46,23 @@ bool CopyCommandTail(char* target) {
         target[i] = tail[i];
     } while (tail[i++] != '\0');
     return true;
+}
+
+CommandTailCopy CopyCommandTail(char* target, std::uint32_t capacity) {
+    const char* tail = FindCommandTail();
+    if (capacity == 0) {
+        return {*tail != '\0', *tail != '\0'};
+    }
+    std::uint32_t i = 0;
+    for (; i + 1 < capacity && tail[i] != '\0'; ++i) {
+        target[i] = tail[i];
+    }
+    target[i] = '\0';
+    return {*tail != '\0', tail[i] != '\0'};
+}
+
+std::uint32_t CommandTailLength() {
+    return TextLength(FindCommandTail());
 }
 
 }  // namespace conkit

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+
 #include "tests/testing/memory_console.hpp"
 
 namespace conkit {
@@ -10,9 +13,9 @@ namespace {
 using host::KeyEventRecord;
 using testing::KeyDown;
 
-constexpr std::uint32_t kShift = host::kShiftPressed;
-constexpr std::uint32_t kCtrl = host::kLeftCtrlPressed;
-constexpr std::uint32_t kAlt = host::kLeftAltPressed;
+constexpr std::uint32_t kShift = kShiftPressed;
+constexpr std::uint32_t kCtrl = kLeftCtrlPressed;
+constexpr std::uint32_t kAlt = kLeftAltPressed;
 
 class PollKeyTest : public testing::MemoryConsoleTest {};
 
@@ -21,7 +24,7 @@ TEST_F(PollKeyTest, EscapeEnterAndALetter) {
     EXPECT_EQ(PollKey().keyCode, kKeyEscape);
     console().QueueKey(KeyDown(0x0D, 0x1C, 0x0D));
     EXPECT_EQ(PollKey().keyCode, kKeyEnter);
-    console().QueueKey(testing::LetterKey('a'));
+    console().QueueKey(MakeCharacterPress('a'));
     const PolledKey key = PollKey();
     EXPECT_TRUE(key.available);
     EXPECT_EQ(key.keyCode, 0x1E61U);
@@ -34,8 +37,8 @@ TEST_F(PollKeyTest, EmptyQueueGivesNoKeyAndRestoresTheMode) {
 }
 
 TEST_F(PollKeyTest, OnlyTheFirstOfTwoQueuedKeysSurvives) {
-    console().QueueKey(testing::LetterKey('g'));
-    console().QueueKey(testing::LetterKey('d'));
+    console().QueueKey(MakeCharacterPress('g'));
+    console().QueueKey(MakeCharacterPress('d'));
     EXPECT_EQ(PollKey().keyCode & 0xFF, 'g');
     EXPECT_EQ(console().QueuedEvents(), 0U);
     EXPECT_FALSE(PollKey().available);
@@ -46,7 +49,7 @@ TEST_F(PollKeyTest, ModifiersLocksReleasesAndOtherEventsGiveNoKey) {
         console().QueueKey(KeyDown(static_cast<std::uint16_t>(virtualKey), 0x2A, 0));
         EXPECT_FALSE(PollKey().available) << virtualKey;
     }
-    KeyEventRecord release = testing::LetterKey('a');
+    KeyEventRecord release = MakeCharacterPress('a');
     release.keyDown = 0;
     console().QueueKey(release);
     EXPECT_FALSE(PollKey().available);
@@ -56,23 +59,23 @@ TEST_F(PollKeyTest, ModifiersLocksReleasesAndOtherEventsGiveNoKey) {
 
 TEST_F(PollKeyTest, SkipsNoiseAheadOfTheFirstKeyPress) {
     console().QueueKey(KeyDown(0x10, 0x2A, 0, kShift));
-    KeyEventRecord release = testing::LetterKey('x');
+    KeyEventRecord release = MakeCharacterPress('x');
     release.keyDown = 0;
     console().QueueKey(release);
-    console().QueueKey(testing::LetterKey('r'));
+    console().QueueKey(MakeCharacterPress('r'));
     EXPECT_EQ(PollKey().keyCode & 0xFF, 'r');
 }
 
 TEST_F(PollKeyTest, VirtualKeyZeroIsConsumedAsNoKey) {
     console().QueueKey(KeyDown(0, 0, 'z'));
-    console().QueueKey(testing::LetterKey('b'));
+    console().QueueKey(MakeCharacterPress('b'));
     EXPECT_FALSE(PollKey().available);
     EXPECT_EQ(console().QueuedEvents(), 0U);
 }
 
 TEST_F(PollKeyTest, PollRunsInModeZeroAndRestoresTheSavedMode) {
     console().SetConsoleMode(host::MemoryHost::kInputHandle, 0x5);
-    console().QueueKey(testing::LetterKey('g'));
+    console().QueueKey(MakeCharacterPress('g'));
     console().ClearTrace();
     PollKey();
     const auto& log = console().Log();
@@ -101,7 +104,7 @@ TEST_F(PollKeyTest, PollThatFindsNothingFlushesNothing) {
 }
 
 TEST_F(PollKeyTest, WaitKeyPollsEveryTenMilliseconds) {
-    console().Schedule(35, {host::kKeyEvent, testing::LetterKey('c')});
+    console().Schedule(35, {host::kKeyEvent, MakeCharacterPress('c')});
     EXPECT_EQ(WaitKey() & 0xFF, 'c');
     EXPECT_EQ(console().NowMs(), 40U);
 }
@@ -153,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
         TranslationCase{"AltEquals", 0x0D, '=', 0xBB, kAlt, 0x83, 0},
         TranslationCase{"VirtualKeyHighByteIgnored", 0x4B, 0, 0x125, kCtrl, 0x73, 0},
         TranslationCase{"PlainLetterUnchanged", 0x1E, 'a', 0x41, 0, 0x1E, 'a'},
-        TranslationCase{"NumLockStateIsNoModifier", 0x3B, 0, 0x70, host::kNumLockOn, 0x3B, 0}),
+        TranslationCase{"NumLockStateIsNoModifier", 0x3B, 0, 0x70, kNumLockOn, 0x3B, 0}),
     [](const ::testing::TestParamInfo<TranslationCase>& param) { return param.param.name; });
 
 TEST(ExtendedKeyTableTest, HasSixteenRowsEndedByZero) {
@@ -161,6 +164,39 @@ TEST(ExtendedKeyTableTest, HasSixteenRowsEndedByZero) {
     for (std::uint32_t row = 0; row < kExtendedKeyRows; ++row) {
         EXPECT_NE(ExtendedKeyTable[row * 4], 0) << row;
     }
+}
+
+// What a program's own test does: type named keys and text into the public
+// memory console and read them back through PollKey.
+TEST(NamedKeysTest, RoundTripThroughTheMemoryConsole) {
+    MemoryConsole console(80, 25);
+    for (const std::uint32_t key :
+         {kKeyEscape,   kKeyEnter,  kKeyTab,    kKeyBackspace, kKeySpace, kKeyUp,
+          kKeyDown,     kKeyLeft,   kKeyRight,  kKeyHome,      kKeyEnd,   kKeyPageUp,
+          kKeyPageDown, kKeyInsert, kKeyDelete, kKeyF1,        kKeyF2,    kKeyF3,
+          kKeyF4,       kKeyF5,     kKeyF6,     kKeyF7,        kKeyF8,    kKeyF9,
+          kKeyF10,      kKeyF11,    kKeyF12,    0x1E61U,       0x1E01U}) {
+        ASSERT_TRUE(console.TypeKey(key)) << std::hex << key;
+        EXPECT_EQ(PollKey().keyCode, key) << std::hex << key;
+    }
+    EXPECT_FALSE(console.TypeKey(0x4B61)) << "no key types a with the scan code of Left";
+    for (const char typed : std::string_view("zQ5%~\x82")) {
+        ASSERT_TRUE(console.TypeText(std::string(1, typed).c_str()));
+        const PolledKey key = PollKey();
+        EXPECT_TRUE(key.available);
+        EXPECT_EQ(key.keyCode & 0xFFU, static_cast<std::uint8_t>(typed));
+        EXPECT_EQ((key.controlState & kShiftPressed) != 0,
+                  typed == 'Q' || typed == '%' || typed == '~');
+    }
+}
+
+// With nothing else called before it, discarding still fetches the handles
+// and throws the queued key away.
+TEST(DiscardPendingInputTest, WorksAsTheFirstConsoleCall) {
+    MemoryConsole console(80, 25);
+    ASSERT_TRUE(console.TypeText("q"));
+    DiscardPendingInput();
+    EXPECT_FALSE(PollKey().available);
 }
 
 }  // namespace

@@ -25,13 +25,24 @@ class CommandLineSystem final : public conkit::testing::FakeSystem {
 };
 
 // Runs CopyCommandTail on line; returns its result and the tail copied.
+// The bounded form must give the same tail, cut to the capacity, in a
+// buffer no larger than the capacity: none, one byte, half and whole.
 std::pair<bool, std::string> Tail(const char* line) {
     CommandLineSystem services;
     services.line = line;
     conkit::testing::ScopedSystem installed(services);
     std::vector<char> target(std::char_traits<char>::length(line) + 1, 'z');
     const bool copied = conkit::CopyCommandTail(target.data());
-    return {copied, std::string(target.data())};
+    const std::string tail(target.data());
+    Check(conkit::CommandTailLength() == tail.size());
+    const auto size = static_cast<std::uint32_t>(tail.size());
+    for (const std::uint32_t capacity : {0U, 1U, size / 2 + 1, size, size + 1}) {
+        std::vector<char> bounded(capacity, 'z');
+        const conkit::CommandTailCopy copy = conkit::CopyCommandTail(bounded.data(), capacity);
+        Check(copy.copied == copied && copy.cut == (capacity <= tail.size() && copied));
+        Check(capacity == 0 || tail.compare(0, capacity - 1, bounded.data()) == 0);
+    }
+    return {copied, tail};
 }
 
 // What CopyCommandTail must give for line, found another way: the tail is a
@@ -103,7 +114,7 @@ void CheckJoinedArguments(const std::uint8_t* data, std::size_t size) {
 
     const auto capacity = static_cast<std::uint32_t>(size * 3 + 3);
     std::vector<char> line(capacity, 'z');
-    const std::uint32_t length = conkit::system::JoinArguments(
+    const std::uint32_t length = conkit::os::JoinArguments(
         arguments, static_cast<std::uint32_t>(size), line.data(), capacity);
     Check(length < capacity && line[length] == '\0');
     // The tail splits back into the arguments after the program's name.
@@ -115,7 +126,7 @@ void CheckJoinedArguments(const std::uint8_t* data, std::size_t size) {
     if (size > 0) {
         const std::uint32_t shortCapacity = 1U + data[0] % 32U;
         std::vector<char> shortLine(shortCapacity, 'z');
-        const std::uint32_t shortLength = conkit::system::JoinArguments(
+        const std::uint32_t shortLength = conkit::os::JoinArguments(
             arguments, static_cast<std::uint32_t>(size), shortLine.data(), shortCapacity);
         Check(shortLength < shortCapacity && shortLine[shortLength] == '\0');
         Check(std::string(line.data()).compare(0, shortLength, shortLine.data()) == 0);

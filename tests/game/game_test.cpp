@@ -247,7 +247,7 @@ TEST_F(GameTest, UpperCaseKeysDoNothing) {
     const auto before = Snapshot();
     const GameState state = gameState;
     for (const char letter : std::string("BRFDGC")) {
-        const host::KeyEventRecord key = testing::LetterKey(letter);
+        const host::KeyEventRecord key = MakeCharacterPress(letter);
         HandleKey(std::uint32_t{key.virtualScan} << 8 | key.character);
     }
     EXPECT_EQ(Snapshot(), before);
@@ -288,9 +288,9 @@ class GameRunTest : public GameTest {
 };
 
 TEST_F(GameRunTest, EscapeShowsCreditsAndOnlyEnterEndsWithStatusZero) {
-    Press(1000, testing::LetterKey('b'));
+    Press(1000, MakeCharacterPress('b'));
     Press(2000, testing::KeyDown(0x1B, 0x01, 0x1B));
-    Press(3000, testing::LetterKey('g'));
+    Press(3000, MakeCharacterPress('g'));
     Press(4000, testing::KeyDown(0x20, 0x39, ' '));
     Press(5000, testing::KeyDown(0x1B, 0x01, 0x1B));
     Press(6000, testing::KeyDown(0x0D, 0x1C, '\r'));
@@ -314,10 +314,10 @@ TEST_F(GameRunTest, EscapeShowsCreditsAndOnlyEnterEndsWithStatusZero) {
 }
 
 TEST_F(GameRunTest, KeysPressedTogetherMoveOneStep) {
-    Press(1000, testing::LetterKey('b'));
-    Press(2000, testing::LetterKey('g'));
-    Press(2000, testing::LetterKey('g'));
-    Press(2000, testing::LetterKey('g'));
+    Press(1000, MakeCharacterPress('b'));
+    Press(2000, MakeCharacterPress('g'));
+    Press(2000, MakeCharacterPress('g'));
+    Press(2000, MakeCharacterPress('g'));
     Press(3000, testing::KeyDown(0x1B, 0x01, 0x1B));
     Press(3100, testing::KeyDown(0x0D, 0x1C, '\r'));
     EXPECT_THROW(RunGame(), host::ProcessExit);

@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "conkit/memory_console.hpp"
 #include "console/host/installed_host.hpp"
 #include "console/host/memory/memory_host.hpp"
 
@@ -25,9 +27,6 @@ inline host::KeyEventRecord KeyDown(std::uint16_t virtualKey, std::uint8_t scan,
     return key;
 }
 
-// A lower-case letter as a US keyboard reports it.
-host::KeyEventRecord LetterKey(char letter);
-
 class MemoryConsoleTest : public ::testing::Test {
   protected:
     explicit MemoryConsoleTest(std::uint16_t columns = 80, std::uint16_t rows = 25)
@@ -42,6 +41,13 @@ class MemoryConsoleTest : public ::testing::Test {
     }
 
     host::MemoryHost& console() { return *console_; }
+
+    // Queues the key presses that type text; "\r" is Enter.
+    void Type(std::string_view text) {
+        for (const char c : text) {
+            ASSERT_TRUE(console_->QueueKey(MakeCharacterPress(c)));
+        }
+    }
 
     // The texts of the console writes since the trace was last cleared, in
     // order.

@@ -61,6 +61,20 @@ bool MemoryConsole::QueueKey(const host::KeyEventRecord& key) {
     return HostIn(storage_).QueueKey(key);
 }
 
+bool MemoryConsole::TypeText(const char* text) {
+    for (; *text != '\0'; ++text) {
+        if (!QueueKey(MakeCharacterPress(*text))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool MemoryConsole::TypeKey(std::uint32_t keyCode) {
+    const host::KeyEventRecord press = MakeKeyPress(keyCode);
+    return press.virtualKey != 0 && QueueKey(press);
+}
+
 void MemoryConsole::ScheduleKey(std::uint64_t atMs, const host::KeyEventRecord& key) {
     host::InputRecord record;
     record.key = key;

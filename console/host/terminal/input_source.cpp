@@ -17,8 +17,9 @@ std::span<const std::uint8_t> InputSource::FillReady() {
     }
     // A hang-up or error still lets read report it, after any bytes that
     // arrived before it.
-    const std::size_t wanted =
-        read_ < boundary_ && boundary_ - read_ < kChunk ? boundary_ - read_ : kChunk;
+    const std::size_t wanted = read_ < boundary_ && boundary_ - read_ < kChunk
+                                   ? static_cast<std::size_t>(boundary_ - read_)
+                                   : kChunk;
     ssize_t got = 0;
     do {
         got = ::read(fd_, buffer_, wanted);

@@ -153,6 +153,21 @@ void ScreenRenderer::Settle() {
 
 void ScreenRenderer::Update(ScreenBuffer::Span changed) {
     const std::uint32_t width = picture_.Columns();
+    // One cell, as painting cell by cell gives: straight to it.
+    if (changed.end == changed.first + 1 && picture_.ScrollCount() == scrolls_ &&
+        !exposedRow_.has_value()) {
+        const auto x = static_cast<std::uint16_t>(changed.first % width);
+        const auto y = static_cast<std::uint16_t>(changed.first / width);
+        if (x < VisibleColumns() && y < VisibleRows()) {
+            const Cell& wanted = picture_.At(x, y);
+            const ShownCell& shown = Shown(x, y);
+            if (!shown.known || shown.character != wanted.character ||
+                shown.look != VisibleAttribute(wanted.attribute)) {
+                Paint(x, y, wanted);
+            }
+        }
+        return;
+    }
     if (picture_.ScrollCount() != scrolls_) {
         // Scrolled without the terminal: what it shows is no longer known.
         scrolls_ = picture_.ScrollCount();
@@ -277,18 +292,19 @@ void ScreenRenderer::Paint(std::uint16_t column, std::uint16_t row, const Cell& 
     const bool wraps =
         wrapPending_ && column == 0 &&
         (scrollOwed_ ? row == cursor_->row : row == cursor_->row + 1U && row < VisibleRows());
-    if (!wraps) {
+    if (!wraps && (cursor_ != Coord{column, row} || wrapPending_)) {
         MoveTo({column, row});
     }
     const std::uint16_t look = VisibleAttribute(cell.attribute);
     if (!pen_.has_value()) {
         AppendSgrReset(look, out_);
-    } else {
+        pen_ = look;
+    } else if (*pen_ != look) {
         AppendSgrChange(*pen_, look, out_);
+        pen_ = look;
     }
-    pen_ = look;
     const Glyph& glyph = glyphs_.For(cell.character);
-    out_.Append(glyph.bytes.data(), glyph.length);
+    out_.AppendGlyph(glyph.bytes.data(), glyph.length);
     Shown(column, row) = {cell.character, true, look};
     scrollOwed_ = false;
     cursor_ = Coord{column, row};

@@ -25,9 +25,8 @@ constexpr std::size_t kTerminalWriterCapacity = std::size_t{256} * 1024;
 constexpr std::size_t kPlainWriterCapacity = std::size_t{36} * 1024;
 
 // Output held back for a frame goes out at the first console call after
-// this long; the clock is looked at every so many calls while it is held.
+// this long.
 constexpr std::chrono::milliseconds kLongestHold{15};
-constexpr std::uint32_t kCallsPerClockLook = 64;
 
 // Every size the buffer may take when the terminal is resized.
 constexpr std::size_t kCapacityCells =
@@ -295,6 +294,10 @@ void TerminalHost::OnLeave(LeaveReason reason) {
         SetReplyWaitLeft(left - std::min(spent, left));
         SetRepliesPending(host->keyboard_.RepliesPending(), host->replyFd_);
     }
+    if (reason != LeaveReason::stop) {
+        // What the program drew since its last wait goes out first.
+        host->Render();
+    }
     host->UpdateExitPlace();
     host->out_.FlushFromHandler();
     if (reason != LeaveReason::stop && host->heldCarriageReturn_) {
@@ -305,6 +308,7 @@ void TerminalHost::OnLeave(LeaveReason reason) {
 
 void TerminalHost::ShowWaiting() {
     if (settings_.outputIsTerminal) {
+        Render();
         renderer_.ShowCursorAt(picture_.Cursor());
     }
     Send();
@@ -333,7 +337,7 @@ void TerminalHost::FollowResize() {
 }
 
 void TerminalHost::ServiceSignals() {
-    if (!ownsSession_) {
+    if (!ownsSession_ || !TakeSessionEvents()) {
         return;
     }
     const bool resumed = TakeResume();
@@ -360,31 +364,31 @@ void TerminalHost::Show(bool lineEnd) {
     if (!settings_.outputIsTerminal) {
         return;
     }
-    const ScreenBuffer::Span changed = picture_.TakeChanged();
-    shown_ = shown_ || changed.first < changed.end;
-    renderer_.Update(changed);
+    shown_ = shown_ || picture_.Changed();
     if (lineEnd) {
         Send();
-    } else if (!holding_ && !out_.Empty()) {
+    } else if (!holding_) {
         holding_ = true;
         heldSince_ = SteadyNow();
         callsHolding_ = 0;
     }
 }
 
-void TerminalHost::BeginCall() {
-    Start();
-    ServiceSignals();
-    // Output held since long ago goes out, as a C program's line-buffered
-    // output would have: the clock is read once every few calls only.
-    if (holding_ && ++callsHolding_ % kCallsPerClockLook == 0 &&
-        SteadyNow() - heldSince_ >= kLongestHold) {
+void TerminalHost::Render() {
+    if (settings_.outputIsTerminal) {
+        renderer_.Update(picture_.TakeChanged());
+    }
+}
+
+void TerminalHost::SendIfHeldLong() {
+    if (SteadyNow() - heldSince_ >= kLongestHold) {
         Send();
     }
 }
 
 void TerminalHost::Send() {
     holding_ = false;
+    Render();
     UpdateExitPlace();
     out_.Flush();
 }
@@ -417,7 +421,7 @@ void TerminalHost::WriteProcessed(const char* chars, std::uint32_t count) {
         return;
     }
     picture_.Write(chars, count);
-    Show(std::memchr(chars, '\n', count) != nullptr);
+    Show(count == 1 ? chars[0] == '\n' : std::memchr(chars, '\n', count) != nullptr);
 }
 
 void TerminalHost::Echo(const char* chars, std::uint32_t count) {
@@ -445,8 +449,7 @@ void TerminalHost::Echo(const char* chars, std::uint32_t count) {
     if (count == 1 && chars[0] == '\a') {
         out_.Append('\a');
     }
-    renderer_.ShowCursorAt(picture_.Cursor());
-    Send();
+    ShowWaiting();
 }
 
 Handle TerminalHost::GetStdHandle(StdHandle which) {
@@ -797,7 +800,7 @@ void TerminalHost::BeginOverlay(Handle output) {
         return;
     }
     NeedRows(false);
-    Show(false);
+    Render();
     beforeOverlay_.CopyFrom(picture_);
     // CSI ? 1049 h: the alternate screen, blank; the program's cells are
     // painted on it again so the overlay sits over them.

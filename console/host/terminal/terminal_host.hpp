@@ -85,6 +85,8 @@ class TerminalHost final : public ConsoleHost,
     // The longest line typed at the terminal that one read takes whole, CR
     // LF included.
     static constexpr std::uint32_t kTypedLineCapacity = 16384;
+    // Console calls between two looks at the clock while output is held.
+    static constexpr std::uint32_t kCallsPerClockLook = 64;
 
     // Reads from inputFd and writes to outputFd, which stay the caller's.
     // Takes all its storage here; touches the terminal only from the first
@@ -160,14 +162,29 @@ class TerminalHost final : public ConsoleHost,
     void BeforeScroll() override;
     void ServiceSignals();
     // The prologue of every console call: the session armed, signals
-    // handled, output held too long sent.
-    void BeginCall();
+    // handled, output held too long sent, as a C program's line-buffered
+    // output would have been (the clock is read once every few calls).
+    void BeginCall() {
+        if (!started_) {
+            Start();
+        }
+        if (ownsSession_ && sessionEvents != 0) {
+            ServiceSignals();
+        }
+        if (holding_ && (++callsHolding_ & (kCallsPerClockLook - 1)) == 0) {
+            SendIfHeldLong();
+        }
+    }
+    void SendIfHeldLong();
     // Writes what is collected, with the way out's place brought up to date.
     void Send();
     void FollowResize();
     void ApplySignalKeys();
-    // Paints the changed cells; a line end, or any wait to come, sends them.
+    // Cells changed: a line end sends them now, else the next wait, line end
+    // or the first call after kLongestHold does.
     void Show(bool lineEnd);
+    // Paints the changed cells into the collected output.
+    void Render();
     void WriteProcessed(const char* chars, std::uint32_t count);
     void WritePlain(const char* chars, std::uint32_t count);
     void Echo(const char* chars, std::uint32_t count) override;

@@ -284,6 +284,7 @@ void OnStop(int) {
         Enable();
     }
     resumePending = 1;
+    sessionEvents = 1;
     errno = savedErrno;
 }
 
@@ -304,10 +305,12 @@ void ActOnDeferred() {
 
 void OnContinue(int) {
     resumePending = 1;
+    sessionEvents = 1;
 }
 
 void OnResize(int) {
     resizePending = 1;
+    sessionEvents = 1;
 }
 
 // Installs handler for signal unless the program set its own handling (or
@@ -345,6 +348,8 @@ void InstallHandlers() {
 }
 
 }  // namespace
+
+volatile std::sig_atomic_t sessionEvents = 0;
 
 bool ArmSession(const SessionSetup& setup) {
     if (session.armed != 0) {

@@ -119,6 +119,19 @@ void SetRepliesPending(bool pending, int fd);
 void SetReplyWaitLeft(std::uint32_t ms);
 std::uint32_t ReplyWaitLeft();
 
+// Set by the handlers of the signals below; read on every console call, so
+// it is a plain flag.
+extern volatile std::sig_atomic_t sessionEvents;
+
+// True when a resize or a continue may wait to be taken; clears that.
+inline bool TakeSessionEvents() {
+    if (sessionEvents == 0) {
+        return false;
+    }
+    sessionEvents = 0;
+    return true;
+}
+
 // True once after each SIGWINCH.
 bool TakeResize();
 // True once after each continue (SIGCONT); the session's modes are already

@@ -12,8 +12,10 @@
 // the call returns and the pending bytes are counted again.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace conkit::host::terminal {
@@ -33,6 +35,17 @@ class TerminalWriter {
 
     void Append(char byte);
     void Append(const char* bytes, std::size_t count);
+    // Appends the first count (at most four) of the four bytes at four: a
+    // cell's glyph, copied whole where there is room.
+    void AppendGlyph(const char* four, std::size_t count) {
+        if (capacity_ - size_ < 4) {
+            Append(four, count);
+            return;
+        }
+        std::memcpy(buffer_.get() + size_, four, 4);
+        std::atomic_signal_fence(std::memory_order_seq_cst);
+        size_ = size_ + count;
+    }
     // Appends n in decimal.
     void AppendDecimal(std::uint32_t n);
 

@@ -5,7 +5,6 @@
 // ends prints the screen's rows to standard output (trailing blanks and the
 // empty rows at the bottom left out) for the test to compare with the screen
 // the example's comment shows.
-#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -15,42 +14,6 @@
 #include <conkit/testing.hpp>
 
 namespace {
-
-using conkit::host::KeyEventRecord;
-
-// Set-1 scan codes of the letters a to z and the digits 1 to 9, 0.
-constexpr std::string_view kLetterScan =
-    "\x1E\x30\x2E\x20\x12\x21\x22\x23\x17\x24\x25\x26\x32\x31\x18\x19\x10\x13\x1F\x14\x16\x2F"
-    "\x11\x2D\x15\x2C";
-constexpr std::string_view kDigitScan = "\x0B\x02\x03\x04\x05\x06\x07\x08\x09\x0A";
-
-// A key as a US keyboard reports it: letters, digits, space, Enter and
-// Escape carry their virtual-key and scan codes; other characters only
-// their character.
-KeyEventRecord KeyFor(char character) {
-    KeyEventRecord key;
-    key.character = static_cast<std::uint8_t>(character);
-    const int c = static_cast<unsigned char>(character);
-    if (std::isalpha(c) != 0) {
-        const auto index = static_cast<std::size_t>(std::tolower(c) - 'a');
-        key.virtualKey = static_cast<std::uint16_t>(std::toupper(c));
-        key.virtualScan = static_cast<std::uint8_t>(kLetterScan[index]);
-        key.controlState = std::isupper(c) != 0 ? conkit::host::kShiftPressed : 0;
-    } else if (std::isdigit(c) != 0) {
-        key.virtualKey = static_cast<std::uint16_t>(c);
-        key.virtualScan = static_cast<std::uint8_t>(kDigitScan[static_cast<std::size_t>(c - '0')]);
-    } else if (character == ' ') {
-        key.virtualKey = 0x20;
-        key.virtualScan = 0x39;
-    } else if (character == '\r') {
-        key.virtualKey = 0x0D;
-        key.virtualScan = 0x1C;
-    } else if (character == '\x1B') {
-        key.virtualKey = 0x1B;
-        key.virtualScan = 0x01;
-    }
-    return key;
-}
 
 // The keys named in an environment variable: characters as they are,
 // <Enter> and <Esc> for those two.
@@ -75,14 +38,12 @@ class MemoryScreen {
   public:
     MemoryScreen() : console_(Columns(), 25) {
         // Lines are typed ahead: a line read takes what is queued.
-        for (const char character : KeysIn("CONKIT_EXAMPLE_TYPED")) {
-            console_.QueueKey(KeyFor(character));
-        }
+        console_.TypeText(KeysIn("CONKIT_EXAMPLE_TYPED").c_str());
         // A key reader takes one key and throws away what else is queued, so
         // these keys arrive one at a time, 50 ms of the virtual clock apart.
         std::uint64_t atMs = 0;
         for (const char character : KeysIn("CONKIT_EXAMPLE_KEYS")) {
-            console_.ScheduleKey(atMs, KeyFor(character));
+            console_.ScheduleKey(atMs, conkit::MakeCharacterPress(character));
             atMs += 50;
         }
     }

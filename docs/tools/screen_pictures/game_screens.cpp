@@ -4,6 +4,7 @@
 
 #include "conkit/host/console_host.hpp"
 #include "conkit/keys.hpp"
+#include "conkit/memory_console.hpp"
 #include "console/host/memory/memory_host.hpp"
 #include "game/game.hpp"
 #include "game/game_state.hpp"
@@ -14,7 +15,6 @@ namespace {
 
 // Key codes: the set-1 scan code in the high byte, the character low.
 constexpr std::uint32_t kB = 0x3062;
-constexpr std::uint32_t kSpace = 0x3920;
 constexpr std::uint32_t kC = 0x2E63;
 constexpr std::uint32_t kF = 0x2166;
 constexpr std::uint32_t kG = 0x2267;
@@ -24,7 +24,7 @@ constexpr Region kFrameRegion = {0, 0, 61, 21};
 
 constexpr std::array<std::uint32_t, 0> kStart = {};
 constexpr std::array kShapeA = {kB};
-constexpr std::array kShapeB = {kB, kSpace};
+constexpr std::array kShapeB = {kB, kKeySpace};
 constexpr std::array kColourWhite = {kB, kC};
 constexpr std::array kColourBlue = {kB, kC, kC};
 constexpr std::array kMoved = {kB, kG, kG, kG, kG, kG, kG, kG, kG, kG, kG, kG, kG, kG,
@@ -42,14 +42,6 @@ constexpr std::array kScreens = {
     GameScreen{"credits", "The credits after Escape, waiting for Enter", kCredits},
 };
 
-host::InputRecord EnterKey() {
-    host::InputRecord record;
-    record.key.virtualKey = 0x0D;
-    record.key.virtualScan = 0x1C;
-    record.key.character = '\r';
-    return record;
-}
-
 }  // namespace
 
 std::span<const GameScreen> GameScreens() {
@@ -65,7 +57,7 @@ std::string DrawGameScreen(const GameScreen& screen) {
     game::StartGame();
     for (const std::uint32_t key : screen.keys) {
         if (key == kKeyEscape) {
-            console.Schedule(console.NowMs(), EnterKey());
+            console.Schedule(console.NowMs(), {host::kKeyEvent, MakeKeyPress(kKeyEnter)});
         }
         try {
             game::HandleKey(key);

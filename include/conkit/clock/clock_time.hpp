@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
+#include "conkit/clock/system_time.hpp"
 #include "conkit/export.hpp"
-#include "conkit/system/system_services.hpp"
 
 namespace conkit {
 
@@ -17,13 +17,13 @@ struct FileTime {
 };
 
 // The last reading of the clock, by whichever clock routine read it last.
-extern CONKIT_SUPPORT_API system::SystemTime clockSnapshot;
+extern CONKIT_SUPPORT_API SystemTime clockSnapshot;
 
 // Fills destination with the local wall-clock time as a file time (no zone
 // conversion); with 0 when the clock gives no valid date.
 CONKIT_SUPPORT_API void QueryLocalFileTime(FileTime* destination);
 
 // Returns the milliseconds since local midnight, 0 to 86399999.
-CONKIT_SUPPORT_API std::uint32_t QueryMillisecondsOfDay();
+[[nodiscard]] CONKIT_SUPPORT_API std::uint32_t QueryMillisecondsOfDay();
 
 }  // namespace conkit

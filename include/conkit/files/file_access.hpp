@@ -7,17 +7,9 @@
 #include <cstdint>
 
 #include "conkit/export.hpp"
-#include "conkit/system/system_services.hpp"
+#include "conkit/files/file_handle.hpp"
 
 namespace conkit {
-
-using FileHandle = system::FileHandle;
-
-// What a failed open returns: all bits set. <windows.h> defines the same
-// value under this name as a macro, which then stands for this one.
-#if !defined(INVALID_HANDLE_VALUE)
-inline const FileHandle INVALID_HANDLE_VALUE = system::kInvalidFileHandle;
-#endif
 
 // A read's outcome: with succeeded, value is the count of bytes read (0 at
 // the end of the file); without it, value is the system's last-error code.
@@ -27,18 +19,19 @@ struct FileReadResult {
 };
 
 // Opens an existing file for reading. Returns its handle, or
-// INVALID_HANDLE_VALUE when the file is missing, already open or not
+// kInvalidFileHandle when the file is missing, already open or not
 // readable; the reason is left as the last system error.
-CONKIT_SUPPORT_API FileHandle OpenFileForReading(const char* name);
+[[nodiscard]] CONKIT_SUPPORT_API FileHandle OpenFileForReading(const char* name);
 
 // Creates the file, or empties an existing one, and opens it for writing.
-// Returns its handle, or INVALID_HANDLE_VALUE on failure (the reason is left
+// Returns its handle, or kInvalidFileHandle on failure (the reason is left
 // as the last system error); a file that is already open is not emptied.
-CONKIT_SUPPORT_API FileHandle OpenFileForWriting(const char* name);
+[[nodiscard]] CONKIT_SUPPORT_API FileHandle OpenFileForWriting(const char* name);
 
 // Reads up to count bytes into buffer. Returns {bytes read, true}, or
 // {last-error code, false} on failure.
-CONKIT_SUPPORT_API FileReadResult ReadFileBytes(FileHandle file, void* buffer, std::uint32_t count);
+[[nodiscard]] CONKIT_SUPPORT_API FileReadResult ReadFileBytes(FileHandle file, void* buffer,
+                                                              std::uint32_t count);
 
 // Writes count bytes from buffer. Returns the number of bytes that reached
 // the file: count on success, less (0 for a write that did nothing) when an

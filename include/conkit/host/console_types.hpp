@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "conkit/keys.hpp"
+
 namespace conkit::host {
 
 // An opaque console handle: what GetStdHandle gives and every call takes.
@@ -28,20 +30,12 @@ inline constexpr std::uint32_t kLineInput = 0x0002;
 inline constexpr std::uint32_t kEchoInput = 0x0004;
 inline constexpr std::uint32_t kDefaultInputMode = kProcessedInput | kLineInput | kEchoInput;
 
-// Control-key state bits of a key event.
-inline constexpr std::uint32_t kRightAltPressed = 0x0001;
-inline constexpr std::uint32_t kLeftAltPressed = 0x0002;
-inline constexpr std::uint32_t kRightCtrlPressed = 0x0004;
-inline constexpr std::uint32_t kLeftCtrlPressed = 0x0008;
-inline constexpr std::uint32_t kShiftPressed = 0x0010;
-inline constexpr std::uint32_t kNumLockOn = 0x0020;
-inline constexpr std::uint32_t kCapsLockOn = 0x0080;
-inline constexpr std::uint32_t kEnhancedKey = 0x0100;
-
 // Input record event types; only key events carry a payload here.
 inline constexpr std::uint16_t kKeyEvent = 0x0001;
 inline constexpr std::uint16_t kFocusEvent = 0x0010;
 
+// A key event; its controlState holds the bits of <conkit/keys.hpp>
+// (kShiftPressed, ...).
 struct KeyEventRecord {
     std::uint32_t keyDown = 1;
     std::uint16_t repeatCount = 1;

@@ -21,17 +21,17 @@ extern CONKIT_SUPPORT_API const std::uint8_t hexDigitValues[kHexDigitValueCount]
 
 // Reads a line and returns ParseUnsignedText of it: invalid for an empty
 // line, a line of blanks, no input, or a number above 4294967295.
-CONKIT_SUPPORT_API UnsignedConversion ReadLineAsUnsigned();
+[[nodiscard]] CONKIT_SUPPORT_API UnsignedConversion ReadLineAsUnsigned();
 
 // Reads a line and returns ParseSignedText of it (which writes a message
 // when it is invalid); 0 valid for an empty line, blanks or no input.
-CONKIT_SUPPORT_API SignedConversion ReadLineAsSigned();
+[[nodiscard]] CONKIT_SUPPORT_API SignedConversion ReadLineAsSigned();
 
 // Reads a line and returns its hexadecimal number after leading blanks,
 // valid, in either case of the letters; only the last eight digits count.
 // The characters ':' to '@' (and '`', the small form of '@') count 255
 // each; any other character ends the number. Invalid for an empty line, a
 // line of blanks, or no input.
-CONKIT_SUPPORT_API UnsignedConversion ReadLineAsHex();
+[[nodiscard]] CONKIT_SUPPORT_API UnsignedConversion ReadLineAsHex();
 
 }  // namespace conkit

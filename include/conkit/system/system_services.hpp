@@ -1,25 +1,18 @@
 // The process-services seam: the system calls of the support library under
 // the names of the Windows calls they stand for. The platform's own services
 // are used unless a test installs others (to set the clock or the command
-// line, or to inject failures).
+// line, or to inject failures). The namespace is os, a name no C library
+// routine has, so `using namespace conkit;` hides none of them.
 #pragma once
 
 #include <cstdint>
 
+#include "conkit/clock/system_time.hpp"
 #include "conkit/export.hpp"
+#include "conkit/files/box_answers.hpp"
+#include "conkit/files/file_handle.hpp"
 
-namespace conkit::system {
-
-// A file handle: on Windows the system's own HANDLE, elsewhere an integer
-// that holds the descriptor. kInvalidFileHandle (all bits set) marks a
-// failed open.
-#if defined(_WIN32)
-using FileHandle = void*;
-inline const FileHandle kInvalidFileHandle = reinterpret_cast<FileHandle>(~std::uintptr_t{0});
-#else
-using FileHandle = std::uintptr_t;
-inline constexpr FileHandle kInvalidFileHandle = ~FileHandle{0};
-#endif
+namespace conkit::os {
 
 inline constexpr std::uint32_t kGenericRead = 0x80000000;
 inline constexpr std::uint32_t kGenericWrite = 0x40000000;
@@ -33,21 +26,6 @@ inline constexpr std::uint32_t kFormatMessageFromSystem = 0x1000;
 inline constexpr std::uint32_t kMbOk = 0x00;
 inline constexpr std::uint32_t kMbYesNo = 0x04;
 inline constexpr std::uint32_t kMbIconQuestion = 0x20;
-inline constexpr std::int32_t kIdOk = 1;
-inline constexpr std::int32_t kIdYes = 6;
-inline constexpr std::int32_t kIdNo = 7;
-
-// The platform's SYSTEMTIME layout: eight unsigned 16-bit fields.
-struct SystemTime {
-    std::uint16_t year;
-    std::uint16_t month;
-    std::uint16_t dayOfWeek;
-    std::uint16_t day;
-    std::uint16_t hour;
-    std::uint16_t minute;
-    std::uint16_t second;
-    std::uint16_t milliseconds;
-};
 
 class SystemServices {
   public:
@@ -95,4 +73,4 @@ CONKIT_SUPPORT_API void InstallSystem(SystemServices& services);
 // The platform's own services.
 CONKIT_SUPPORT_API SystemServices& PlatformSystem();
 
-}  // namespace conkit::system
+}  // namespace conkit::os

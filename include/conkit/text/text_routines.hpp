@@ -12,7 +12,8 @@ namespace conkit {
 
 // Returns how first orders against second, character by character as
 // unsigned values; a text that begins the other orders before it.
-CONKIT_SUPPORT_API std::strong_ordering CompareText(const char* first, const char* second);
+[[nodiscard]] CONKIT_SUPPORT_API std::strong_ordering CompareText(const char* first,
+                                                                  const char* second);
 
 // Copies source with its terminator into target, first byte first; target
 // must hold TextLength(source) + 1 bytes.

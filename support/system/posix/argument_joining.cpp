@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string_view>
 
-namespace conkit::system {
+namespace conkit::os {
 namespace {
 
 bool NeedsQuotes(std::string_view argument) {
@@ -103,4 +103,4 @@ std::uint32_t JoinArguments(const char* arguments, std::uint32_t size, char* lin
     return length;
 }
 
-}  // namespace conkit::system
+}  // namespace conkit::os

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace conkit::system {
+namespace conkit::os {
 
 // arguments holds size bytes of zero-ended arguments, the program name
 // first (the layout of /proc/self/cmdline). Writes them into line, each
@@ -20,4 +20,4 @@ namespace conkit::system {
 std::uint32_t JoinArguments(const char* arguments, std::uint32_t size, char* line,
                             std::uint32_t capacity);
 
-}  // namespace conkit::system
+}  // namespace conkit::os

@@ -7,7 +7,7 @@
 
 #include "support/system/posix/posix_system.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 namespace {
 
 // Days from 1601-01-01 to 1970-01-01.
@@ -63,4 +63,4 @@ bool PosixSystem::SystemTimeToFileTime(const SystemTime* time, std::uint64_t* fi
     return true;
 }
 
-}  // namespace conkit::system
+}  // namespace conkit::os

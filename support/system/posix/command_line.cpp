@@ -6,7 +6,7 @@
 #include "support/system/posix/posix_system.hpp"
 #include "support/system/posix/process_arguments.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 namespace {
 
 // As long as a command line on Windows may be.
@@ -30,4 +30,4 @@ const char* PosixSystem::GetCommandLineA() {
     return line;
 }
 
-}  // namespace conkit::system
+}  // namespace conkit::os

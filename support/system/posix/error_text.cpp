@@ -5,7 +5,7 @@
 
 #include "support/system/posix/posix_system.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 
 std::uint32_t PosixSystem::GetLastError() {
     return static_cast<std::uint32_t>(errno);
@@ -24,4 +24,4 @@ std::uint32_t PosixSystem::FormatMessageA(std::uint32_t /*flags*/, std::uint32_t
 
 void PosixSystem::LocalFree(char* /*text*/) {}
 
-}  // namespace conkit::system
+}  // namespace conkit::os

@@ -14,7 +14,7 @@
 #include "support/system/posix/pipe_signal.hpp"
 #include "support/system/posix/posix_system.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 namespace {
 
 // Returns the descriptor a handle stands for, or -1 for a handle that can be
@@ -156,4 +156,4 @@ bool PosixSystem::CloseHandle(FileHandle file) {
     return close(fd) == 0 || errno == EINTR;
 }
 
-}  // namespace conkit::system
+}  // namespace conkit::os

@@ -7,7 +7,7 @@
 #include "support/system/posix/posix_system.hpp"
 #include "support/system/posix/stream_prompt.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 
 std::int32_t PosixSystem::MessageBoxA(const char* text, const char* caption, std::uint32_t style) {
     if (isatty(STDIN_FILENO) == 1 && isatty(STDOUT_FILENO) == 1) {
@@ -16,4 +16,4 @@ std::int32_t PosixSystem::MessageBoxA(const char* text, const char* caption, std
     return PromptOnStreams(STDERR_FILENO, text, caption, style);
 }
 
-}  // namespace conkit::system
+}  // namespace conkit::os

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <ctime>
 
-namespace conkit::system {
+namespace conkit::os {
 
 #if defined(__APPLE__)
 
@@ -60,4 +60,4 @@ void PipeSignalHold::Release(bool brokenPipe) {
 
 #endif
 
-}  // namespace conkit::system
+}  // namespace conkit::os

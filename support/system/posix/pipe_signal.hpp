@@ -4,7 +4,7 @@
 
 #include <csignal>
 
-namespace conkit::system {
+namespace conkit::os {
 
 // Holds the signal back from construction, just before a write to fd, to
 // Release, just after it. On Linux and FreeBSD the signal goes to the
@@ -32,4 +32,4 @@ class PipeSignalHold {
 #endif
 };
 
-}  // namespace conkit::system
+}  // namespace conkit::os

@@ -4,7 +4,7 @@
 
 #include "conkit/system/system_services.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 
 class PosixSystem final : public SystemServices {
   public:
@@ -29,4 +29,4 @@ class PosixSystem final : public SystemServices {
                              std::uint32_t style) override;  // message_box.cpp
 };
 
-}  // namespace conkit::system
+}  // namespace conkit::os

@@ -18,7 +18,7 @@
 #include <cerrno>
 #endif
 
-namespace conkit::system {
+namespace conkit::os {
 
 #if defined(__APPLE__)
 
@@ -95,4 +95,4 @@ std::uint32_t ReadProcessArguments(char* arguments, std::uint32_t size) {
 #endif
 #endif
 
-}  // namespace conkit::system
+}  // namespace conkit::os

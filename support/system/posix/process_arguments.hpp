@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-namespace conkit::system {
+namespace conkit::os {
 
 // Fills arguments (size bytes, at least 2) and returns the number of bytes
 // written, 0 when the system does not tell. An argument cut off by the end
@@ -13,4 +13,4 @@ namespace conkit::system {
 // one.
 std::uint32_t ReadProcessArguments(char* arguments, std::uint32_t size);
 
-}  // namespace conkit::system
+}  // namespace conkit::os

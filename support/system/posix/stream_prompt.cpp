@@ -9,7 +9,7 @@
 #include "conkit/input/line_input.hpp"
 #include "conkit/system/system_services.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 namespace {
 
 // An answer that fills this is longer than any that can mean Yes, blanks
@@ -103,4 +103,4 @@ std::int32_t PromptOnStreams(int output, const char* text, const char* caption,
     return ReadYes() ? kIdYes : kIdNo;
 }
 
-}  // namespace conkit::system
+}  // namespace conkit::os

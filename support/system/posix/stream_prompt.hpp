@@ -7,7 +7,7 @@
 
 #include "conkit/system/system_services.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 
 // Writes the caption (unless blank) and the text, each on a line of its own
 // (ended by CR LF on a terminal, LF elsewhere), to output. An OK box returns kIdOk at once. A
@@ -21,4 +21,4 @@ namespace conkit::system {
 std::int32_t PromptOnStreams(int output, const char* text, const char* caption,
                              std::uint32_t style);
 
-}  // namespace conkit::system
+}  // namespace conkit::os

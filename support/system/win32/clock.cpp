@@ -6,7 +6,7 @@
 
 #include "support/system/win32/windows_system.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 namespace {
 
 SystemTime FromNative(const SYSTEMTIME& time) {
@@ -43,4 +43,4 @@ bool WindowsSystem::SystemTimeToFileTime(const SystemTime* time, std::uint64_t* 
     return true;
 }
 
-}  // namespace conkit::system
+}  // namespace conkit::os

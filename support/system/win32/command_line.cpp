@@ -4,10 +4,10 @@
 
 #include "support/system/win32/windows_system.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 
 const char* WindowsSystem::GetCommandLineA() {
     return ::GetCommandLineA();
 }
 
-}  // namespace conkit::system
+}  // namespace conkit::os

@@ -6,7 +6,7 @@
 
 #include "support/system/win32/windows_system.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 
 std::uint32_t WindowsSystem::GetLastError() {
     return ::GetLastError();
@@ -29,4 +29,4 @@ void WindowsSystem::LocalFree(char* text) {
     ::LocalFree(text);
 }
 
-}  // namespace conkit::system
+}  // namespace conkit::os

@@ -8,7 +8,7 @@
 
 #include "support/system/win32/windows_system.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 
 // A FileHandle is the system's HANDLE itself.
 static_assert(std::is_same_v<FileHandle, HANDLE>);
@@ -39,4 +39,4 @@ bool WindowsSystem::CloseHandle(FileHandle file) {
     return ::CloseHandle(file) != FALSE;
 }
 
-}  // namespace conkit::system
+}  // namespace conkit::os

@@ -5,11 +5,11 @@
 
 #include "support/system/win32/windows_system.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 
 std::int32_t WindowsSystem::MessageBoxA(const char* text, const char* caption,
                                         std::uint32_t style) {
     return ::MessageBoxA(nullptr, text, caption, style);
 }
 
-}  // namespace conkit::system
+}  // namespace conkit::os

@@ -1,6 +1,6 @@
 #include "support/system/win32/windows_system.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 namespace {
 
 // Ready before main: a first use that built it (a guard, an exit hook)
@@ -13,4 +13,4 @@ SystemServices& PlatformSystem() {
     return services;
 }
 
-}  // namespace conkit::system
+}  // namespace conkit::os

@@ -5,7 +5,7 @@
 
 #include "conkit/system/system_services.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 
 class WindowsSystem final : public SystemServices {
   public:
@@ -30,4 +30,4 @@ class WindowsSystem final : public SystemServices {
                              std::uint32_t style) override;  // message_box.cpp
 };
 
-}  // namespace conkit::system
+}  // namespace conkit::os

@@ -3,6 +3,7 @@
 // cells back, so it needs no terminal; the exit status says whether the
 // text landed where it was placed.
 #include <conkit/conkit.hpp>
+#include <conkit/testing.hpp>
 
 int main() {
     conkit::MemoryConsole console(80, 25);

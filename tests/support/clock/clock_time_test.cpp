@@ -12,8 +12,6 @@
 namespace conkit {
 namespace {
 
-using system::SystemTime;
-
 // A clock set by the test; conversions are recorded and answered with a
 // fixed value.
 class SetClock : public testing::FakeSystem {
@@ -99,7 +97,7 @@ class FileTimeConversionTest : public ::testing::TestWithParam<ConversionCase> {
 
 TEST_P(FileTimeConversionTest, CountsHundredNanosecondsSince1601OrRefuses) {
     std::uint64_t fileTime = 42;
-    EXPECT_EQ(system::PlatformSystem().SystemTimeToFileTime(&GetParam().time, &fileTime),
+    EXPECT_EQ(os::PlatformSystem().SystemTimeToFileTime(&GetParam().time, &fileTime),
               GetParam().valid);
     EXPECT_EQ(fileTime, GetParam().valid ? GetParam().fileTime : 42U);
 }
@@ -160,9 +158,9 @@ class ScopedTimeZone {
 
 std::uint64_t UniversalFileTime() {
     SystemTime now{};
-    system::PlatformSystem().GetSystemTime(&now);
+    os::PlatformSystem().GetSystemTime(&now);
     std::uint64_t fileTime = 0;
-    EXPECT_TRUE(system::PlatformSystem().SystemTimeToFileTime(&now, &fileTime));
+    EXPECT_TRUE(os::PlatformSystem().SystemTimeToFileTime(&now, &fileTime));
     return fileTime;
 }
 
@@ -195,9 +193,9 @@ INSTANTIATE_TEST_SUITE_P(Zones, LocalAgainstUniversalTest,
 
 TEST(PlatformClockTest, FieldsAreInRangeWithTheDayOfTheWeekOfTheDate) {
     SystemTime now{};
-    system::PlatformSystem().GetSystemTime(&now);
+    os::PlatformSystem().GetSystemTime(&now);
     std::uint64_t fileTime = 0;
-    ASSERT_TRUE(system::PlatformSystem().SystemTimeToFileTime(&now, &fileTime));
+    ASSERT_TRUE(os::PlatformSystem().SystemTimeToFileTime(&now, &fileTime));
     EXPECT_GE(now.year, 2024);
     // 1 January 1601 was a Monday (day 1, counting from Sunday as 0).
     const std::uint64_t days = fileTime / (86'400ULL * 10'000'000);

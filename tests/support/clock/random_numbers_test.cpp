@@ -12,8 +12,8 @@ namespace {
 // one seeded the generator.
 class SeedClock : public testing::FakeSystem {
   public:
-    void GetLocalTime(system::SystemTime* time) override { *time = {2024, 1, 1, 1, 12, 0, 0, 500}; }
-    void GetSystemTime(system::SystemTime* time) override {
+    void GetLocalTime(SystemTime* time) override { *time = {2024, 1, 1, 1, 12, 0, 0, 500}; }
+    void GetSystemTime(SystemTime* time) override {
         *time = {2024, 1, 1, 1, 9, 0, 0, milliseconds};
     }
     std::uint16_t milliseconds = 0;

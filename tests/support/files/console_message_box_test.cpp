@@ -11,7 +11,6 @@ namespace conkit {
 namespace {
 
 using testing::KeyDown;
-using testing::LetterKey;
 
 constexpr std::uint32_t kOk = 0x00;
 constexpr std::uint32_t kYesNo = 0x24;
@@ -160,23 +159,23 @@ TEST_P(ConsoleMessageBoxKeysTest, AnswersAsTheKeysSay) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, ConsoleMessageBoxKeysTest,
-    ::testing::Values(KeysCase{"EnterTakesYes", kYesNo, {kEnterKey}, 6},
-                      KeysCase{"SpaceTakesYes", kYesNo, {kSpaceKey}, 6},
-                      KeysCase{"RightThenEnter", kYesNo, {kRightKey, kEnterKey}, 7},
-                      KeysCase{"LeftThenSpace", kYesNo, {kLeftKey, kSpaceKey}, 7},
-                      KeysCase{"TabThenEnter", kYesNo, {kTabKey, kEnterKey}, 7},
-                      KeysCase{"RightLeftEnter", kYesNo, {kRightKey, kLeftKey, kEnterKey}, 6},
-                      KeysCase{"TabTwice", kYesNo, {kTabKey, kTabKey, kEnterKey}, 6},
-                      KeysCase{"LetterY", kYesNo, {LetterKey('y')}, 6},
-                      KeysCase{"CapitalY", kYesNo, {LetterKey('Y')}, 6},
-                      KeysCase{"LetterN", kYesNo, {LetterKey('n')}, 7},
-                      KeysCase{"YAfterMovingToNo", kYesNo, {kRightKey, LetterKey('y')}, 6},
-                      KeysCase{"EscapeSaysNo", kYesNo, {kEscapeKey}, 7},
-                      KeysCase{"OtherKeysWait", kYesNo, {LetterKey('x'), kEnterKey}, 6},
-                      KeysCase{"OkByEnter", kOk, {kEnterKey}, 1},
-                      KeysCase{"OkBySpace", kOk, {kSpaceKey}, 1},
-                      KeysCase{"OkByEscape", kOk, {kEscapeKey}, 1},
-                      KeysCase{"OkIgnoresNAndTab", kOk, {LetterKey('n'), kTabKey, kEnterKey}, 1}),
+    ::testing::Values(
+        KeysCase{"EnterTakesYes", kYesNo, {kEnterKey}, 6},
+        KeysCase{"SpaceTakesYes", kYesNo, {kSpaceKey}, 6},
+        KeysCase{"RightThenEnter", kYesNo, {kRightKey, kEnterKey}, 7},
+        KeysCase{"LeftThenSpace", kYesNo, {kLeftKey, kSpaceKey}, 7},
+        KeysCase{"TabThenEnter", kYesNo, {kTabKey, kEnterKey}, 7},
+        KeysCase{"RightLeftEnter", kYesNo, {kRightKey, kLeftKey, kEnterKey}, 6},
+        KeysCase{"TabTwice", kYesNo, {kTabKey, kTabKey, kEnterKey}, 6},
+        KeysCase{"LetterY", kYesNo, {MakeCharacterPress('y')}, 6},
+        KeysCase{"CapitalY", kYesNo, {MakeCharacterPress('Y')}, 6},
+        KeysCase{"LetterN", kYesNo, {MakeCharacterPress('n')}, 7},
+        KeysCase{"YAfterMovingToNo", kYesNo, {kRightKey, MakeCharacterPress('y')}, 6},
+        KeysCase{"EscapeSaysNo", kYesNo, {kEscapeKey}, 7},
+        KeysCase{"OtherKeysWait", kYesNo, {MakeCharacterPress('x'), kEnterKey}, 6},
+        KeysCase{"OkByEnter", kOk, {kEnterKey}, 1}, KeysCase{"OkBySpace", kOk, {kSpaceKey}, 1},
+        KeysCase{"OkByEscape", kOk, {kEscapeKey}, 1},
+        KeysCase{"OkIgnoresNAndTab", kOk, {MakeCharacterPress('n'), kTabKey, kEnterKey}, 1}),
     [](const ::testing::TestParamInfo<KeysCase>& item) { return item.param.name; });
 
 TEST_F(ConsoleMessageBoxTest, ClosingRestoresEveryCellTheCursorAndTheAttribute) {
@@ -216,7 +215,7 @@ class SmallBufferTest : public ConsoleMessageBoxTest,
 TEST_P(SmallBufferTest, AnswersAndRestoresTheCells) {
     Paint();
     const std::vector<host::Cell> before = AllCells(console());
-    Press({LetterKey('n')});
+    Press({MakeCharacterPress('n')});
     const std::string text(300, 'z');
     EXPECT_EQ(ShowConsoleMessageBox(text.c_str(), "A caption longer than the screen", kYesNo), 7);
     EXPECT_EQ(AllCells(console()), before);

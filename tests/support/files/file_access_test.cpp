@@ -13,6 +13,8 @@
 #include <filesystem>
 #include <string>
 
+#include "conkit/system/system_services.hpp"
+
 namespace conkit {
 namespace {
 
@@ -50,7 +52,7 @@ class FileAccessTest : public ::testing::Test {
         return text;
     }
 
-    static std::uint32_t LastError() { return system::CurrentSystem().GetLastError(); }
+    static std::uint32_t LastError() { return os::CurrentSystem().GetLastError(); }
 
   private:
     std::filesystem::path directory_;
@@ -171,9 +173,8 @@ int OpenInChild(const char* path) {
     const pid_t child = fork();
     if (child == 0) {
         const FileHandle file = OpenFileForReading(path);
-        _exit(file == INVALID_HANDLE_VALUE
-                  ? static_cast<int>(system::CurrentSystem().GetLastError())
-                  : 0);
+        _exit(file == INVALID_HANDLE_VALUE ? static_cast<int>(os::CurrentSystem().GetLastError())
+                                           : 0);
     }
     int status = 0;
     waitpid(child, &status, 0);
@@ -229,22 +230,22 @@ TEST_F(FileAccessTest, DescriptorIsClosedOnExec) {
 }
 
 TEST_F(FileAccessTest, ServicesRefuseArgumentsTheyCannotHonour) {
-    system::SystemServices& services = system::PlatformSystem();
+    os::SystemServices& services = os::PlatformSystem();
     const struct {
         const char* name;
         std::uint32_t access;
         std::uint32_t shareMode;
         std::uint32_t disposition;
     } cases[] = {
-        {nullptr, system::kGenericRead, 0, system::kOpenExisting},
-        {Path(), 0, 0, system::kCreateAlways},
-        {Path(), system::kGenericWrite, 1, system::kCreateAlways},
-        {Path(), system::kGenericWrite, 0, 1},
+        {nullptr, os::kGenericRead, 0, os::kOpenExisting},
+        {Path(), 0, 0, os::kCreateAlways},
+        {Path(), os::kGenericWrite, 1, os::kCreateAlways},
+        {Path(), os::kGenericWrite, 0, 1},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(services.CreateFileA(c.name, c.access, c.shareMode, c.disposition,
-                                       system::kFileAttributeNormal),
-                  system::kInvalidFileHandle);
+                                       os::kFileAttributeNormal),
+                  kInvalidFileHandle);
         EXPECT_EQ(services.GetLastError(), static_cast<std::uint32_t>(EINVAL));
     }
     EXPECT_FALSE(std::filesystem::exists(Path()));

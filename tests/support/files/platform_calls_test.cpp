@@ -14,26 +14,25 @@ namespace {
 
 // A handle the recording system hands out or is handed: a number on every
 // platform, a pointer on Windows.
-system::FileHandle Handle(std::uintptr_t number) {
-    return reinterpret_cast<system::FileHandle>(number);
+FileHandle Handle(std::uintptr_t number) {
+    return reinterpret_cast<FileHandle>(number);
 }
 
 class RecordingSystem : public testing::FakeSystem {
   public:
-    system::FileHandle CreateFileA(const char* name, std::uint32_t access, std::uint32_t shareMode,
-                                   std::uint32_t disposition, std::uint32_t attributes) override {
+    FileHandle CreateFileA(const char* name, std::uint32_t access, std::uint32_t shareMode,
+                           std::uint32_t disposition, std::uint32_t attributes) override {
         openedName = name;
         openArguments = {access, shareMode, disposition, attributes};
         return Handle(42);
     }
-    bool ReadFile(system::FileHandle file, void*, std::uint32_t count,
-                  std::uint32_t* read) override {
+    bool ReadFile(FileHandle file, void*, std::uint32_t count, std::uint32_t* read) override {
         handle = file;
         requested = count;
         *read = count / 2;
         return succeed;
     }
-    bool WriteFile(system::FileHandle file, const void*, std::uint32_t count,
+    bool WriteFile(FileHandle file, const void*, std::uint32_t count,
                    std::uint32_t* written) override {
         handle = file;
         if (setsCount) {
@@ -41,7 +40,7 @@ class RecordingSystem : public testing::FakeSystem {
         }
         return succeed;
     }
-    bool CloseHandle(system::FileHandle file) override {
+    bool CloseHandle(FileHandle file) override {
         handle = file;
         return succeed;
     }
@@ -55,7 +54,7 @@ class RecordingSystem : public testing::FakeSystem {
 
     std::string openedName;
     std::array<std::uint32_t, 4> openArguments{};
-    system::FileHandle handle{};
+    FileHandle handle{};
     std::uint32_t requested = 0;
     bool succeed = true;
     bool setsCount = true;
@@ -125,7 +124,7 @@ TEST_F(PlatformCallsTest, QuestionUsesYesNoWithTheQuestionMarkAndPassesTheAnswer
         EXPECT_EQ(services.boxCaption, " ");
         EXPECT_EQ(services.boxStyle, 0x24U);
     }
-    AskYesNo("Quit?", "Game");
+    static_cast<void>(AskYesNo("Quit?", "Game"));
     EXPECT_EQ(services.boxCaption, "Game");
 }
 

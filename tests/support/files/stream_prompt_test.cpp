@@ -20,7 +20,7 @@
 #include "tests/testing/memory_console.hpp"
 #include "tests/testing/pseudo_terminal.hpp"
 
-namespace conkit::system {
+namespace conkit::os {
 namespace {
 
 struct Pipe {
@@ -77,11 +77,7 @@ class StreamAnswerTest : public testing::MemoryConsoleTest,
 
 // Typed at the console's keyboard; CR is Enter.
 TEST_P(StreamAnswerTest, OnlyYOrYesInAnyCaseMeansYes) {
-    for (const char* key = GetParam().typed; *key != '\0'; ++key) {
-        const std::uint16_t virtualKey = *key == '\r' ? 0x0D : 0;
-        ASSERT_TRUE(
-            console().QueueKey(testing::KeyDown(virtualKey, 0, static_cast<std::uint8_t>(*key))));
-    }
+    Type(GetParam().typed);
     Pipe output;
     EXPECT_EQ(PromptOnStreams(output.ends[1], "Go on?", "Setup", 0x24), GetParam().answer)
         << '"' << GetParam().typed << '"';
@@ -189,4 +185,4 @@ TEST(StreamPromptTest, WithATerminalForInputTheAnswerIsALineEndedByEnter) {
 }
 
 }  // namespace
-}  // namespace conkit::system
+}  // namespace conkit::os

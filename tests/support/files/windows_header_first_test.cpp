@@ -1,6 +1,7 @@
-// A Windows program that includes <windows.h> before the kit: the system's
-// IDYES, IDNO and INVALID_HANDLE_VALUE work with the kit's routines and
-// have the kit's values. windows_header_last_test.cpp has the other order.
+// A Windows program that includes <windows.h> before the kit: the kit's own
+// names and the system's IDYES, IDNO and INVALID_HANDLE_VALUE work with the
+// kit's routines, qualified and under `using namespace conkit;`, and have
+// the same values. windows_header_last_test.cpp has the other order.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,13 +16,16 @@ class YesSystem : public conkit::testing::FakeSystem {
     std::int32_t MessageBoxA(const char*, const char*, std::uint32_t) override { return 6; }
 };
 
-TEST(WindowsHeaderFirstTest, TheSystemsNamesWorkWithTheKitsRoutines) {
-    static_assert(IDYES == 6 && IDNO == 7);
-    EXPECT_EQ(reinterpret_cast<std::intptr_t>(INVALID_HANDLE_VALUE), -1);
-    EXPECT_EQ(conkit::OpenFileForReading("no such file"), INVALID_HANDLE_VALUE);
+TEST(WindowsHeaderFirstTest, BothNamesWorkWithTheKitsRoutines) {
+    static_assert(IDYES == conkit::kIdYes && IDNO == conkit::kIdNo);
+    EXPECT_EQ(conkit::kInvalidFileHandle, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(conkit::OpenFileForReading("no such file"), conkit::kInvalidFileHandle);
     YesSystem system;
     conkit::testing::ScopedSystem installed(system);
-    EXPECT_EQ(conkit::AskYesNo("Go on?"), IDYES);
+    using namespace conkit;
+    EXPECT_EQ(OpenFileForReading("no such file"), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(AskYesNo("Go on?"), IDYES);
+    EXPECT_EQ(AskYesNo("Go on?"), kIdYes);
 }
 
 }  // namespace

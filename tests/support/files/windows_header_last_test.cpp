@@ -1,20 +1,24 @@
 // A Windows program that includes <windows.h> after the kit compiles with
-// the system's IDYES, IDNO and INVALID_HANDLE_VALUE beside the kit's
-// routines; windows_header_first_test.cpp runs them, in the other order.
+// the kit's own names and the system's IDYES, IDNO and INVALID_HANDLE_VALUE
+// beside the kit's routines, qualified and under `using namespace conkit;`;
+// windows_header_first_test.cpp runs them, in the other order.
 #include "conkit/conkit.hpp"
 
 #include <windows.h>
 
 namespace {
 
-static_assert(IDYES == 6 && IDNO == 7);
+static_assert(IDYES == conkit::kIdYes && IDNO == conkit::kIdNo);
 
 [[maybe_unused]] bool OpenFailed(const char* name) {
-    return conkit::OpenFileForReading(name) == INVALID_HANDLE_VALUE;
+    const conkit::FileHandle file = conkit::OpenFileForReading(name);
+    return file == conkit::kInvalidFileHandle && file == INVALID_HANDLE_VALUE;
 }
 
 [[maybe_unused]] bool SaidYes() {
-    return conkit::AskYesNo("Go on?") == IDYES;
+    using namespace conkit;
+    const std::int32_t answer = AskYesNo("Go on?");
+    return answer == IDYES || answer == kIdYes;
 }
 
 }  // namespace

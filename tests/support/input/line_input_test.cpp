@@ -20,15 +20,6 @@ using host::Operation;
 
 class LineInputTest : public testing::MemoryConsoleTest {
   protected:
-    // Queues the characters as key presses; CR is the Enter key.
-    void Type(const std::string& keys) {
-        for (const char c : keys) {
-            const auto ch = static_cast<std::uint8_t>(c);
-            const std::uint16_t virtualKey = c == '\r' ? 0x0D : 0;
-            ASSERT_TRUE(console().QueueKey(testing::KeyDown(virtualKey, 0, ch)));
-        }
-    }
-
     std::string Stored() const { return lineInputBuffer; }
 
     std::uint32_t ReadLine() { return ReadLineInput(lineInputBuffer, kLineInputCapacity); }

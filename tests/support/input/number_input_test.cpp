@@ -13,12 +13,7 @@ namespace {
 
 class NumberInputTest : public testing::MemoryConsoleTest {
   protected:
-    void TypeLine(const std::string& keys) {
-        for (const char c : keys) {
-            ASSERT_TRUE(console().QueueKey(testing::KeyDown(0, 0, static_cast<std::uint8_t>(c))));
-        }
-        ASSERT_TRUE(console().QueueKey(testing::KeyDown(0x0D, 0x1C, '\r')));
-    }
+    void TypeLine(const std::string& keys) { Type(keys + "\r"); }
 
     // The screen row the echo and any message went to.
     std::string Row(std::uint16_t row) { return console().RowText(row, 0, 40); }

@@ -149,11 +149,11 @@ TEST_F(AttributeTest, QueryReturnsAllSixteenBits) {
 }
 
 TEST_F(AttributeTest, QueriesFetchTheHandlesFirst) {
-    QueryTextAttribute();
+    static_cast<void>(QueryTextAttribute());
     EXPECT_EQ(console().Log().front().operation, Operation::getStdHandle);
     host::ResetConsoleState();
     console().ClearTrace();
-    QueryScreenSize();
+    static_cast<void>(QueryScreenSize());
     EXPECT_EQ(console().Log().front().operation, Operation::getStdHandle);
 }
 
@@ -188,7 +188,7 @@ TEST_F(NotAConsoleTest, QueriesReturnZero) {
 class PromptTest : public testing::MemoryConsoleTest {};
 
 TEST_F(PromptTest, WaitsForAKeyAndLeavesTheCursorAfterThePrompt) {
-    console().Schedule(500, {host::kKeyEvent, testing::LetterKey('q')});
+    console().Schedule(500, {host::kKeyEvent, MakeCharacterPress('q')});
     SetCursorAt(2, 3);
     PromptAnyKey();
     EXPECT_GE(console().NowMs(), 500U);

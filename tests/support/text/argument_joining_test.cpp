@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-namespace conkit::system {
+namespace conkit::os {
 namespace {
 
 // Joins arguments given as one string with zero bytes between them.
@@ -59,4 +59,4 @@ TEST(JoinArgumentsLimitTest, WritesOnlyWholeArgumentsThatFit) {
 }
 
 }  // namespace
-}  // namespace conkit::system
+}  // namespace conkit::os

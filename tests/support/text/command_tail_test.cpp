@@ -36,6 +36,29 @@ TEST_P(CopyCommandTailTest, CopiesWhatFollowsTheProgramName) {
     std::fill(std::begin(target), std::end(target), 'z');
     EXPECT_EQ(CopyCommandTail(target), c.copied);
     EXPECT_EQ(std::string(target), c.tail);
+    EXPECT_EQ(CommandTailLength(), c.tail.size());
+    std::fill(std::begin(target), std::end(target), 'z');
+    const CommandTailCopy bounded = CopyCommandTail(target, sizeof target);
+    EXPECT_TRUE(bounded.copied == c.copied && !bounded.cut);
+    EXPECT_EQ(std::string(target), c.tail);
+}
+
+// An argument longer than the buffer: the bounded copy cuts it at the
+// buffer's end and says so, and the length says how much room it needs.
+TEST(BoundedCommandTailTest, CutsATailLongerThanTheBuffer) {
+    const std::string argument(400, 'x');
+    const std::string line = "prog " + argument;
+    CommandLineSystem services(line.c_str());
+    testing::ScopedSystem installed(services);
+    char tail[256];
+    const CommandTailCopy copy = CopyCommandTail(tail, sizeof tail);
+    EXPECT_TRUE(copy.copied && copy.cut);
+    EXPECT_EQ(std::string(tail), argument.substr(0, sizeof tail - 1));
+    EXPECT_EQ(CommandTailLength(), argument.size());
+    char whole[401];
+    EXPECT_FALSE(CopyCommandTail(whole, sizeof whole).cut);
+    EXPECT_EQ(std::string(whole), argument);
+    EXPECT_TRUE(CopyCommandTail(nullptr, 0).cut);
 }
 
 INSTANTIATE_TEST_SUITE_P(

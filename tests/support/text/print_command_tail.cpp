@@ -11,7 +11,7 @@ char tail[32768];
 
 int main() {
     const bool copied = conkit::CopyCommandTail(tail);
-    std::printf("%s\n%d[%s]\n", conkit::system::CurrentSystem().GetCommandLineA(), copied ? 1 : 0,
+    std::printf("%s\n%d[%s]\n", conkit::os::CurrentSystem().GetCommandLineA(), copied ? 1 : 0,
                 tail);
     return 0;
 }
