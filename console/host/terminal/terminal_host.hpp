@@ -1,9 +1,11 @@
 // The console on a POSIX terminal. It keeps a screen buffer, as large as
 // the terminal, as the picture of what the terminal should show, with the
-// console's output processing, and sends the terminal only the differences
-// after each console call, in one write(2). Key events are decoded from the
-// input bytes; line-mode reads use the console's line editor, echoing
-// through the same output path.
+// console's output processing, and sends the terminal only the differences,
+// collected into frames: one write(2) whenever the program can be seen
+// waiting, at every line end, and at the first call after about 15 ms
+// (terminal_writer.hpp has the synchronized-output marks). Key events are
+// decoded from the input bytes; line-mode reads use the console's line
+// editor, echoing through the same output path.
 //
 // The console lives in the shell's flow and leaves the tty alone until it
 // needs it. A program that only writes text and line ends is a stream: its

@@ -200,7 +200,7 @@ void SendExitSequences() {
         text.Add(session.exitNewRow != 0 ? "\r\n" : "\r");
     }
     if (session.wrote != 0) {
-        text.Add("\x1b[K");
+        text.Add("\x1b[J");
     }
     if (session.kittyPushed != 0) {
         text.Add("\x1b[<u");

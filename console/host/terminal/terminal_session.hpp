@@ -24,7 +24,8 @@
 //   CSI 0 m            the terminal's own colours, when the program set any
 //   CSI row H [LF]     column 0 of the exit row (LF: the last row, scrolled),
 //                      or CR [LF] when the rows are not known
-//   CSI K              clear that row
+//   CSI J              clear that row and every one below it (a shell may
+//                      move down a row before its prompt)
 //
 // Before the tty is given back, every answer the host asked the terminal
 // for is read and dropped (within the time left for waiting on answers),
@@ -81,8 +82,8 @@ bool PushKittyFlags();
 // Where the shell's prompt goes on the way out. Rows known: column 0 of
 // row, or when row is below the terminal, of its last row scrolled by one.
 // Rows not known: column 0 of the cursor's row, or of the next one when
-// newRow. wrote: the program showed something (the row is cleared);
-// coloured: it set colours other than the terminal's own.
+// newRow. wrote: the program showed something (the rows from there down
+// are cleared); coloured: it set colours other than the terminal's own.
 struct ExitPlace {
     bool rowsKnown = false;
     std::uint32_t row = 0;

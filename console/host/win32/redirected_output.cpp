@@ -31,7 +31,19 @@ void FlushAtExit() {
     FlushRedirected();
 }
 
+Handle askedAbout = kInvalidHandle;
+bool askedIsRedirected = false;
+
 }  // namespace
+
+bool IsRedirectedOutput(Handle output) {
+    if (output != askedAbout) {
+        DWORD mode = 0;
+        askedAbout = output;
+        askedIsRedirected = ::GetConsoleMode(NativeHandle(output), &mode) == FALSE;
+    }
+    return askedIsRedirected;
+}
 
 void FlushRedirected() {
     const auto size = static_cast<DWORD>(::InterlockedExchange(&collectedSize, 0));

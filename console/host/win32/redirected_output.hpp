@@ -12,6 +12,11 @@
 
 namespace conkit::host {
 
+// True when output is no console (a file or a pipe). The answer is kept
+// for the last handle asked about: under Wine each console call that fails
+// on such a handle costs a round trip to the server.
+bool IsRedirectedOutput(Handle output);
+
 // Collects count characters for output; returns false when an earlier
 // write of the collected text failed.
 bool CollectRedirected(Handle output, const char* chars, std::uint32_t count);

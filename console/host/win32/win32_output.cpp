@@ -68,12 +68,11 @@ bool Win32Host::SetConsoleTextAttribute(Handle output, std::uint16_t attribute) 
 
 bool Win32Host::WriteConsoleA(Handle output, const char* chars, std::uint32_t count,
                               std::uint32_t* written) {
+    if (IsRedirectedOutput(output)) {
+        return WriteBytes(output, chars, count, written);
+    }
     CONSOLE_SCREEN_BUFFER_INFO before{};
     if (::GetConsoleScreenBufferInfo(NativeHandle(output), &before) == FALSE) {
-        DWORD mode = 0;
-        if (::GetConsoleMode(NativeHandle(output), &mode) == FALSE) {
-            return WriteBytes(output, chars, count, written);
-        }
         DWORD done = 0;
         const BOOL ok = ::WriteConsoleA(NativeHandle(output), chars, count, &done, nullptr);
         Report(written, done);

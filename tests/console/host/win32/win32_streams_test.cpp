@@ -1,5 +1,6 @@
 // The Windows host on a handle that is no console (here a pipe, as for a
-// redirected program): text goes out as bytes and lines come in from bytes.
+// redirected program): text goes out as bytes, collected until the program
+// waits, and lines come in from bytes.
 #define WIN32_LEAN_AND_MEAN
 #define NOMINMAX
 #include <windows.h>
@@ -23,6 +24,11 @@ TEST(Win32StreamsTest, TextToAPipeGoesAsBytesAndLinesFromOneAreRead) {
     std::uint32_t written = 0;
     EXPECT_TRUE(host.WriteConsoleA(SeamHandle(writeEnd), "one\ntwo\r\nthree", 14, &written));
     EXPECT_EQ(written, 14U);
+    // Collected, as on POSIX, until the program waits.
+    DWORD waiting = 1;
+    EXPECT_NE(::PeekNamedPipe(readEnd, nullptr, 0, nullptr, &waiting, nullptr), FALSE);
+    EXPECT_EQ(waiting, 0U);
+    host.Sleep(0);
     ::CloseHandle(writeEnd);
     std::vector<std::string> reads;
     char buffer[16];
