@@ -1,6 +1,10 @@
 // The writing half of the frame dump. The two entries are assembly (one
 // file per processor): only they see the frame-base register and the stack
 // pointer at their call, and they pass both here.
+#include "support/dumps/assembly_target.hpp"
+
+#if CONKIT_DUMPS_IN_ASSEMBLY
+
 #include "conkit/dumps/frame_dump.hpp"
 
 #include <cstdint>
@@ -9,7 +13,6 @@
 #include "conkit/output.hpp"
 #include "conkit/screen.hpp"
 #include "support/dumps/address_hex.hpp"
-#include "support/dumps/assembly_target.hpp"
 #include "support/dumps/stack_bounds.hpp"
 
 namespace conkit {
@@ -24,7 +27,7 @@ constexpr std::int64_t kSlot = sizeof(std::uintptr_t);
 // the procedure that called DumpCallerFrame: the unnamed entry's saved
 // frame base and return address, and the arguments of its call (three
 // counts on i386, the home area of four register arguments on Windows x64,
-// none with System V on x86-64).
+// none with System V on x86-64 and on arm64).
 #if defined(__i386__)
 constexpr auto kUnnamedEntryDepth = static_cast<std::uintptr_t>(5 * kSlot);
 #elif defined(_WIN32)
@@ -33,9 +36,18 @@ constexpr auto kUnnamedEntryDepth = static_cast<std::uintptr_t>(6 * kSlot);
 constexpr auto kUnnamedEntryDepth = static_cast<std::uintptr_t>(2 * kSlot);
 #endif
 
+// The frame-base and stack-pointer registers by name.
+#if defined(__aarch64__)
+constexpr const char* kFrameBaseName = "  x29";
+constexpr const char* kSavedFrameBaseLabel = " (saved x29) <--- x29";
+constexpr const char* kStackTopMark = " <--- sp\r\n";
+#else
+constexpr const char* kFrameBaseName = "  ebp";
+constexpr const char* kSavedFrameBaseLabel = " (saved ebp) <--- ebp";
+constexpr const char* kStackTopMark = " <--- esp\r\n";
+#endif
 constexpr const char* kParameterLabel = " (parameter)";
 constexpr const char* kReturnAddressLabel = " (return address)";
-constexpr const char* kSavedFrameBaseLabel = " (saved ebp) <--- ebp";
 constexpr const char* kLocalLabel = " (local variable)";
 constexpr const char* kSavedRegisterLabel = " (saved register)";
 
@@ -91,11 +103,11 @@ class SlotWriter {
     void Write(std::int64_t offset, std::uint32_t count, const char* label) const {
         for (std::uint32_t i = 0; i < count; ++i, offset -= kSlot) {
             EmitAddressHex(ReadSlot(base_ + static_cast<std::uintptr_t>(offset)));
-            EmitText("  ebp");
+            EmitText(kFrameBaseName);
             EmitSigned(static_cast<std::int32_t>(offset));
             EmitText(label);
             if (offset == lowest_) {
-                EmitText(" <--- esp\r\n");
+                EmitText(kStackTopMark);
             }
             NewLine();
         }
@@ -150,3 +162,5 @@ CONKIT_CALLED_FROM_ASSEMBLY void conkit_WriteCallerFrame(
 }
 
 }  // namespace conkit
+
+#endif

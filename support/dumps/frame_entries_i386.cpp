@@ -3,9 +3,9 @@
 // its saved-ebp slot and the caller's stack pointer above its four
 // arguments. DumpCallerFrame's frame holds nothing but its saved ebp: it
 // pushes the marker and the three counts and calls the named entry.
-#if defined(__i386__)
-
 #include "support/dumps/assembly_target.hpp"
+
+#if defined(__i386__) && CONKIT_DUMPS_IN_ASSEMBLY
 
 #define DUMP_NAMED_CALLER_FRAME CONKIT_SYMBOL("_ZN6conkit20DumpNamedCallerFrameEjjjPKc")
 #define DUMP_CALLER_FRAME CONKIT_SYMBOL("_ZN6conkit15DumpCallerFrameEjjj")

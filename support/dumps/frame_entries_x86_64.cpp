@@ -7,9 +7,9 @@
 // The stack top passed on is the caller's stack pointer above the
 // arguments of its call: above the return address with System V, above
 // the 32-byte home area of the four register arguments on Windows x64.
-#if defined(__x86_64__)
-
 #include "support/dumps/assembly_target.hpp"
+
+#if defined(__x86_64__) && CONKIT_DUMPS_IN_ASSEMBLY
 
 #define DUMP_NAMED_CALLER_FRAME CONKIT_SYMBOL("_ZN6conkit20DumpNamedCallerFrameEjjjPKc")
 #define DUMP_CALLER_FRAME CONKIT_SYMBOL("_ZN6conkit15DumpCallerFrameEjjj")

@@ -9,9 +9,9 @@
 // through xsave where the system enables it, else fxsave (every processor
 // since the Pentium II has it). Linux and Windows agree on the calling
 // convention here.
-#if defined(__i386__)
-
 #include "support/dumps/assembly_target.hpp"
+
+#if defined(__i386__) && CONKIT_DUMPS_IN_ASSEMBLY
 
 #define DUMP_REGISTER_SET CONKIT_SYMBOL("_ZN6conkit15DumpRegisterSetEv")
 

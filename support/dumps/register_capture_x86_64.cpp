@@ -11,9 +11,9 @@
 // platform's calling convention: the snapshot goes in both first-argument
 // registers (rdi for System V, rcx for Windows x64) and the writer gets the
 // 32-byte home area that Windows callees may use.
-#if defined(__x86_64__)
-
 #include "support/dumps/assembly_target.hpp"
+
+#if defined(__x86_64__) && CONKIT_DUMPS_IN_ASSEMBLY
 
 #define DUMP_REGISTER_SET CONKIT_SYMBOL("_ZN6conkit15DumpRegisterSetEv")
 

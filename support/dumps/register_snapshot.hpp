@@ -11,17 +11,22 @@ namespace conkit {
 #if defined(__x86_64__)
 // rax rbx rcx rdx rsi rdi rbp rsp r8 ... r15
 inline constexpr std::size_t kGeneralRegisterCount = 16;
+#elif defined(__aarch64__)
+// x0 ... x30, sp
+inline constexpr std::size_t kGeneralRegisterCount = 32;
 #else
 // eax ebx ecx edx esi edi ebp esp
 inline constexpr std::size_t kGeneralRegisterCount = 8;
 #endif
 
 struct RegisterSnapshot {
-    // The stack pointer is the caller's before the call pushed the return
-    // address; every other register is as the caller left it.
+    // The stack pointer is the caller's before the call (on x86 before it
+    // pushed the return address); every other register is as the caller
+    // left it.
     std::uintptr_t general[kGeneralRegisterCount];
     // The return address of the call.
     std::uintptr_t instructionPointer;
+    // EFLAGS on x86, NZCV on arm64.
     std::uintptr_t flags;
 };
 

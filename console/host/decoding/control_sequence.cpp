@@ -26,6 +26,13 @@ SequenceScan ScanControlSequence(const std::uint8_t* bytes, std::size_t count,
         if (byte < 0x20 || byte > 0x7E) {
             return {SequenceStatus::interrupted, index};
         }
+        // "$" is an intermediate byte, but rxvt-unicode ends its Shift key
+        // forms with it (CSI 2 $); no reply the host asks for has it
+        // without a private marker.
+        if (byte == '$' && sequence.marker == 0) {
+            sequence.final = byte;
+            return {SequenceStatus::complete, index + 1};
+        }
         if (byte <= 0x2F) {
             sequence.intermediate = byte;
             continue;

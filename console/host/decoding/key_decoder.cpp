@@ -1,9 +1,12 @@
 // What the decoder takes a byte stream to mean, beyond the sequences
 // themselves (sequence_reports.hpp):
-//   ESC key     the key with Alt added; ESC ESC is the Escape key, and the
-//               second ESC starts afresh
+//   ESC key     the key with Alt added, a key sent as a sequence too
+//               (ESC ESC [ D is Alt+Left); ESC ESC before anything else
+//               is the Escape key, and the second ESC starts afresh
 //   ESC alone   the Escape key once the timeout has passed since the last
-//               byte; any other unfinished sequence is then dropped
+//               byte, ESC ESC alone two of them; any other unfinished
+//               sequence is then dropped (after an ESC ESC, the first ESC
+//               stays the Escape key)
 //   0x08, 0x7F  Backspace (so Ctrl+H is Backspace too)
 //   UTF-8       the character's code page 437 byte; invalid bytes are
 //               dropped
@@ -36,6 +39,35 @@ bool IsSequenceByte(std::uint8_t byte) {
     return byte >= 0x20 && byte <= 0x7E;
 }
 
+// Passes on what a sequence after an extra ESC means, with Alt added to
+// its keys.
+class AltSink final : public DecoderSink {
+  public:
+    explicit AltSink(DecoderSink& sink) : sink_(sink) {}
+
+    void Key(const InputRecord& record) override {
+        InputRecord withAlt = record;
+        withAlt.key.controlState |= kAltBit;
+        sink_.Key(withAlt);
+        keyed_ = true;
+    }
+    void KittyFlagsReported(std::uint32_t flags) override { sink_.KittyFlagsReported(flags); }
+    void DeviceAttributesReported() override { sink_.DeviceAttributesReported(); }
+    bool CursorPositionReported(std::uint32_t row, std::uint32_t column) override {
+        return sink_.CursorPositionReported(row, column);
+    }
+    void ModeReported(std::uint32_t mode, std::uint32_t state) override {
+        sink_.ModeReported(mode, state);
+    }
+
+    // True once a key went through.
+    bool Keyed() const { return keyed_; }
+
+  private:
+    DecoderSink& sink_;
+    bool keyed_ = false;
+};
+
 }  // namespace
 
 void KeyDecoder::Feed(const std::uint8_t* bytes, std::size_t count, std::chrono::milliseconds now,
@@ -56,7 +88,13 @@ void KeyDecoder::Expire(std::chrono::milliseconds now, DecoderSink& sink) {
     if (!Waiting() || !TimedOut(now)) {
         return;
     }
-    if (pendingCount_ == 1 && pending_[0] == kEscape) {
+    // A lone ESC is the Escape key, and so is the first of ESC ESC before a
+    // sequence that never ended; ESC ESC alone is two of them.
+    const bool escapeFirst = pendingCount_ != 0 && pending_[0] == kEscape;
+    if (escapeFirst && (pendingCount_ == 1 || pending_[1] == kEscape)) {
+        EmitKey(KeyDown(kEscapeKey, 0), sink);
+    }
+    if (escapeFirst && pendingCount_ == 2 && pending_[1] == kEscape) {
         EmitKey(KeyDown(kEscapeKey, 0), sink);
     }
     pendingCount_ = 0;
@@ -123,58 +161,76 @@ std::size_t KeyDecoder::DecodeEscape(DecoderSink& sink) {
     }
     switch (pending_[1]) {
         case kCsiOpener:
-            return DecodeCsi(sink);
+            return DecodeCsi(0, sink);
         case kSs3Opener:
-            return DecodeSs3(sink);
+            return DecodeSs3(0, sink);
         case kEscape:
-            // ESC ESC: the first is the Escape key; the second starts afresh.
-            EmitKey(KeyDown(kEscapeKey, 0), sink);
-            return 1;
+            return DecodeAltSequence(sink);
         default:
             return DecodeText(1, kAltBit, sink);
     }
 }
 
-std::size_t KeyDecoder::DecodeCsi(DecoderSink& sink) {
-    constexpr std::size_t kStart = 2;
-    if (pendingCount_ <= kStart) {
+std::size_t KeyDecoder::DecodeAltSequence(DecoderSink& sink) {
+    if (pendingCount_ < 3) {
         return 0;
     }
-    if (pending_[kStart] == kLinuxConsoleOpener) {
-        if (pendingCount_ <= kStart + 1) {
+    if (pending_[2] != kCsiOpener && pending_[2] != kSs3Opener) {
+        // The first ESC is the Escape key; the second starts afresh.
+        EmitKey(KeyDown(kEscapeKey, 0), sink);
+        return 1;
+    }
+    AltSink alt(sink);
+    const std::size_t used = pending_[2] == kCsiOpener ? DecodeCsi(1, alt) : DecodeSs3(1, alt);
+    // A reply or an unknown sequence after the first ESC leaves it the
+    // Escape key.
+    if (used != 0 && !alt.Keyed()) {
+        EmitKey(KeyDown(kEscapeKey, 0), sink);
+    }
+    return used;
+}
+
+std::size_t KeyDecoder::DecodeCsi(std::size_t escape, DecoderSink& sink) {
+    const std::size_t start = escape + 2;
+    if (pendingCount_ <= start) {
+        return 0;
+    }
+    if (pending_[start] == kLinuxConsoleOpener) {
+        if (pendingCount_ <= start + 1) {
             return 0;
         }
-        const std::uint8_t letter = pending_[kStart + 1];
+        const std::uint8_t letter = pending_[start + 1];
         if (!IsSequenceByte(letter)) {
-            return kStart + 1;
+            return start + 1;
         }
         ReportLinuxConsoleKey(letter, sink);
-        return kStart + 2;
+        return start + 2;
     }
     ControlSequence sequence;
     const SequenceScan scan =
-        ScanControlSequence(pending_.data() + kStart, pendingCount_ - kStart, sequence);
+        ScanControlSequence(pending_.data() + start, pendingCount_ - start, sequence);
     if (scan.status == SequenceStatus::incomplete) {
         return 0;
     }
     if (scan.status == SequenceStatus::complete) {
-        ReportCsi(sequence, sink);
+        ReportCsi(sequence, kittyTerminal_, sink);
+        kittyTerminal_ = kittyTerminal_ || (sequence.marker == '?' && sequence.final == 'u');
     }
-    return kStart + scan.length;
+    return start + scan.length;
 }
 
-std::size_t KeyDecoder::DecodeSs3(DecoderSink& sink) {
-    constexpr std::size_t kStart = 2;
+std::size_t KeyDecoder::DecodeSs3(std::size_t escape, DecoderSink& sink) {
+    const std::size_t start = escape + 2;
     ControlSequence sequence;
     const SequenceScan scan =
-        ScanControlSequence(pending_.data() + kStart, pendingCount_ - kStart, sequence);
+        ScanControlSequence(pending_.data() + start, pendingCount_ - start, sequence);
     if (scan.status == SequenceStatus::incomplete) {
         return 0;
     }
     if (scan.status == SequenceStatus::complete) {
         ReportSs3(sequence, sink);
     }
-    return kStart + scan.length;
+    return start + scan.length;
 }
 
 std::size_t KeyDecoder::DecodeText(std::size_t offset, std::uint32_t extraState,

@@ -80,8 +80,12 @@ class KeyDecoder {
     // many bytes it used, or 0 when it needs more.
     std::size_t DecodeFront(DecoderSink& sink);
     std::size_t DecodeEscape(DecoderSink& sink);
-    std::size_t DecodeCsi(DecoderSink& sink);
-    std::size_t DecodeSs3(DecoderSink& sink);
+    // ESC ESC: Alt with the key of a sequence, or the Escape key.
+    std::size_t DecodeAltSequence(DecoderSink& sink);
+    // The sequence whose ESC is at offset escape; the bytes used count from
+    // the front.
+    std::size_t DecodeCsi(std::size_t escape, DecoderSink& sink);
+    std::size_t DecodeSs3(std::size_t escape, DecoderSink& sink);
     // A byte or UTF-8 character at offset, with extraState added to its key.
     std::size_t DecodeText(std::size_t offset, std::uint32_t extraState, DecoderSink& sink);
 
@@ -89,6 +93,9 @@ class KeyDecoder {
     std::size_t pendingCount_ = 0;
     // An over-long control sequence is being skipped up to its final byte.
     bool discarding_ = false;
+    // The terminal answered the kitty keyboard query: it speaks that
+    // protocol, whose F1 is a bare CSI P.
+    bool kittyTerminal_ = false;
     std::chrono::milliseconds lastByte_{0};
 };
 

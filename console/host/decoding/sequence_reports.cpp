@@ -5,6 +5,8 @@
 #include "console/host/decoding/kitty_keys.hpp"
 #include "console/host/decoding/legacy_keys.hpp"
 #include "console/host/decoding/modifier_parameter.hpp"
+#include "console/host/decoding/rxvt_keys.hpp"
+#include "console/host/decoding/st_keys.hpp"
 #include "console/host/decoding/us_keyboard.hpp"
 #include "console/host/decoding/win32_input_mode.hpp"
 
@@ -43,7 +45,7 @@ void ReportQueryReply(const ControlSequence& sequence, DecoderSink& sink) {
 
 }  // namespace
 
-void ReportCsi(const ControlSequence& sequence, DecoderSink& sink) {
+void ReportCsi(const ControlSequence& sequence, bool kittyTerminal, DecoderSink& sink) {
     if (sequence.malformed) {
         return;
     }
@@ -77,17 +79,32 @@ void ReportCsi(const ControlSequence& sequence, DecoderSink& sink) {
             return;
         case '~': {
             const std::uint32_t number = sequence.Value(0, 0, 0);
+            const KeyShape shape = TildeKey(number);
             if (number == kModifiedOtherKey) {
                 Emit(ModifiedOtherKey(sequence), sink);
+            } else if (shape.virtualKey != 0) {
+                Emit(ShapeKey(shape, 0, sequence, 1), sink);
             } else {
-                Emit(ShapeKey(TildeKey(number), 0, sequence, 1), sink);
+                Emit(RxvtCsiKey(sequence), sink);
             }
             return;
         }
+        case '^':
+        case '$':
+        case '@':
+        case 'a':
+        case 'b':
+        case 'c':
+        case 'd':
+            Emit(RxvtCsiKey(sequence), sink);
+            return;
         default:
-            // The first parameter of these forms is 1 when modifiers follow;
-            // any other number is a report such as a cursor position.
-            if (sequence.Value(0, 0, 1) == 1) {
+            if (const auto key = StCsiKey(sequence, kittyTerminal)) {
+                Emit(key, sink);
+            } else if (sequence.Value(0, 0, 1) == 1) {
+                // The first parameter of these forms is 1 when modifiers
+                // follow; any other number is a report such as a cursor
+                // position.
                 Emit(ShapeKey(CsiFinalKey(sequence.final), 0, sequence, 1), sink);
             }
             return;
@@ -96,6 +113,10 @@ void ReportCsi(const ControlSequence& sequence, DecoderSink& sink) {
 
 void ReportSs3(const ControlSequence& sequence, DecoderSink& sink) {
     if (sequence.malformed || sequence.intermediate != 0 || sequence.marker != 0) {
+        return;
+    }
+    if (const auto key = RxvtSs3Key(sequence)) {
+        Emit(key, sink);
         return;
     }
     const std::size_t modifierIndex = sequence.count >= 2 ? 1 : 0;

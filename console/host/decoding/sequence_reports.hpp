@@ -10,6 +10,7 @@
 //   CSI 27;m;code ~  xterm modifyOtherKeys key
 //   CSI Z            Shift+Tab
 //   the classic forms of legacy_keys.hpp with "1;modifiers[:event]"
+//   the forms of rxvt-unicode (rxvt_keys.hpp) and st (st_keys.hpp)
 #pragma once
 
 #include <cstdint>
@@ -19,8 +20,9 @@
 
 namespace conkit::host::terminal {
 
-// Reports to sink what the CSI sequence means.
-void ReportCsi(const ControlSequence& sequence, DecoderSink& sink);
+// Reports to sink what the CSI sequence means. kittyTerminal: the terminal
+// has answered the kitty keyboard query, so its bare CSI P is F1.
+void ReportCsi(const ControlSequence& sequence, bool kittyTerminal, DecoderSink& sink);
 
 // Reports to sink the key of the SS3 sequence; parameters, where present,
 // end with the modifiers.

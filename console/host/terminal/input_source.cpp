@@ -1,10 +1,10 @@
 #include "console/host/terminal/input_source.hpp"
 
-#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <ctime>
+
+#include "console/host/terminal/system_calls.hpp"
 
 namespace conkit::host::terminal {
 
@@ -12,18 +12,14 @@ std::span<const std::uint8_t> InputSource::FillReady() {
     if (begin_ < end_ || ended_) {
         return Buffered();
     }
-    pollfd ready{fd_, POLLIN, 0};
-    int polled = 0;
-    do {
-        polled = ::poll(&ready, 1, 0);
-    } while (polled < 0 && errno == EINTR);
-    if (polled <= 0) {
+    if (!ReadableNow(fd_)) {
         return Buffered();
     }
     // A hang-up or error still lets read report it, after any bytes that
     // arrived before it.
-    const std::size_t wanted =
-        read_ < boundary_ && boundary_ - read_ < kChunk ? boundary_ - read_ : kChunk;
+    const std::size_t wanted = read_ < boundary_ && boundary_ - read_ < kChunk
+                                   ? static_cast<std::size_t>(boundary_ - read_)
+                                   : kChunk;
     ssize_t got = 0;
     do {
         got = ::read(fd_, buffer_, wanted);
@@ -52,9 +48,7 @@ void InputSource::Wait(int timeoutMs, const sigset_t& mask) const {
     if (begin_ < end_ || ended_) {
         return;
     }
-    pollfd ready{fd_, POLLIN, 0};
-    timespec limit{timeoutMs / 1000, static_cast<long>(timeoutMs % 1000) * 1'000'000L};
-    ::ppoll(&ready, 1, timeoutMs < 0 ? nullptr : &limit, &mask);
+    WaitReadable(fd_, timeoutMs, mask);
 }
 
 }  // namespace conkit::host::terminal

@@ -1,5 +1,5 @@
-// The bytes of the input descriptor: read only when poll(2) says they are
-// ready, so that nothing blocks unless asked to wait, and the end of the
+// The bytes of the input descriptor: read only when the system says they
+// are ready (system_calls.hpp), so that nothing blocks unless asked to wait, and the end of the
 // input (end of file, a hang-up, a read error) is noticed once and kept.
 #pragma once
 

@@ -13,6 +13,8 @@
 #include <cstring>
 #include <ctime>
 
+#include "console/host/terminal/system_calls.hpp"
+
 namespace conkit::host::terminal {
 namespace {
 
@@ -37,7 +39,7 @@ bool IsTypedCharacter(const InputRecord& record) {
 
 void SayWhyInputEnded(bool hungUp) {
     const char* reason = hungUp ? ": terminal hung up\n" : ": input ended\n";
-    WriteAll(2, program_invocation_short_name, std::strlen(program_invocation_short_name));
+    WriteAll(2, ProgramName(), std::strlen(ProgramName()));
     WriteAll(2, reason, std::strlen(reason));
 }
 
@@ -770,7 +772,7 @@ void TerminalHost::Sleep(std::uint32_t milliseconds) {
     ApplySignalKeys();
     timespec remaining{static_cast<time_t>(milliseconds / 1000),
                        static_cast<long>(milliseconds % 1000) * 1'000'000L};
-    while (clock_nanosleep(CLOCK_MONOTONIC, 0, &remaining, &remaining) == EINTR) {
+    while (SleepMonotonic(&remaining) == EINTR) {
     }
     ServiceSignals();
 }

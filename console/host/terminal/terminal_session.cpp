@@ -1,6 +1,5 @@
 #include "console/host/terminal/terminal_session.hpp"
 
-#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -9,6 +8,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "console/host/terminal/system_calls.hpp"
 #include "console/host/terminal/terminal_writer.hpp"
 
 namespace conkit::host::terminal {
@@ -52,6 +52,9 @@ constexpr int kFatalSignals[] = {
     SIGUSR2,   SIGPIPE, SIGALRM, SIGTERM, SIGXCPU, SIGXFSZ, SIGSYS, SIGPROF, SIGVTALRM,
 #if defined(__linux__)
     SIGSTKFLT, SIGIO,   SIGPWR,
+#endif
+#if defined(SIGEMT)
+    SIGEMT,
 #endif
 };
 
@@ -116,7 +119,7 @@ void Enable() {
         if (session.alternateScreen != 0) {
             text.Add("\x1b[?1049h");
         }
-        text.Add("\x1b[?9001h");
+        text.Add("\x1b[?9001h\x1b[?1036h");
         if (session.kittyPushed != 0) {
             text.Add("\x1b[>");
             text.AddDecimal(kKittyFlags);
@@ -145,8 +148,7 @@ void DrainReplies() {
     int state = 0;  // 0 nothing, 1 ESC, 2 CSI, 3 CSI ? and parameters
     for (std::int64_t now = start; now < deadline && session.repliesPending != 0;
          now = MonotonicMs()) {
-        pollfd ready{fd, POLLIN, 0};
-        if (poll(&ready, 1, static_cast<int>(deadline - now)) <= 0) {
+        if (!ReadableWithin(fd, static_cast<int>(deadline - now))) {
             continue;
         }
         char bytes[64];
@@ -204,7 +206,7 @@ void SendExitSequences() {
         text.Add("\x1b[<u");
     }
     if (session.modes != 0) {
-        text.Add("\x1b[?9001l");
+        text.Add("\x1b[?9001l\x1b[?1036l");
     }
     text.WriteTo(session.setup.outputFd);
 }

@@ -11,6 +11,11 @@
 // non-canonical with no echo and no output processing (ISIG follows
 // SetSignalKeys) and turns the key protocols on. Sequences sent:
 //   CSI ? 9001 h / l   win32-input-mode on / off
+//   CSI ? 1036 h / l   meta sends escape on / off: Alt+key comes as ESC
+//                      and the key, not as the key with its high bit set
+//                      (a character of its own in UTF-8)
+// The keypad stays in normal mode: in application mode st and
+// rxvt-unicode send the keypad's arrows as the keypad's digits.
 //   CSI > flags u      push kitty keyboard flags; CSI < u pops them
 // and on the way out, so that the shell's prompt starts clean below
 // everything the program wrote:

@@ -2,8 +2,9 @@
 // highest address down: parameters, return address, saved frame base,
 // local variables and saved registers, each with its value, its byte offset
 // from the frame base and a label. Slots are 4 bytes on i386 and 8 on
-// x86-64; the frame base is the one the procedure keeps in ebp (rbp).
-// x86-64 and i386, on Linux and Windows.
+// x86-64 and arm64; the frame base is the one the procedure keeps in ebp
+// (rbp, or x29 on arm64). x86-64, i386 and arm64 (docs/dumps.md says on
+// which systems); elsewhere one line says it is not available.
 #pragma once
 
 #include <cstdint>

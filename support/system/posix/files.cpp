@@ -4,16 +4,14 @@
 // description) and in others. A file locked elsewhere is refused with EBUSY,
 // the nearest errno to "in use by another process".
 #include <fcntl.h>
-#include <pthread.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
-#include <csignal>
-#include <ctime>
 
+#include "support/system/posix/pipe_signal.hpp"
 #include "support/system/posix/posix_system.hpp"
 
 namespace conkit::os {
@@ -139,26 +137,10 @@ bool PosixSystem::WriteFile(FileHandle file, const void* buffer, std::uint32_t c
         errno = EBADF;
         return false;
     }
-    // A pipe whose reader is gone fails the write with EPIPE instead of
-    // ending the process: SIGPIPE is held back in this thread for the write,
-    // and the one the write raised is taken back, whatever the program's own
-    // handling of it. One pending from before stays pending.
-    sigset_t pipeSignal;
-    sigemptyset(&pipeSignal);
-    sigaddset(&pipeSignal, SIGPIPE);
-    sigset_t previousMask;
-    pthread_sigmask(SIG_BLOCK, &pipeSignal, &previousMask);
-    sigset_t pending;
-    sigpending(&pending);
-    const bool pendingBefore = sigismember(&pending, SIGPIPE) == 1;
+    PipeSignalHold hold(fd);
     const bool complete = WriteAll(fd, static_cast<const unsigned char*>(buffer), count, written);
     const int failure = errno;
-    if (!complete && failure == EPIPE && !pendingBefore) {
-        const timespec now{};
-        while (sigtimedwait(&pipeSignal, nullptr, &now) == -1 && errno == EINTR) {
-        }
-    }
-    pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
+    hold.Release(!complete && failure == EPIPE);
     errno = failure;
     return complete;
 }

@@ -1,4 +1,7 @@
 #include "conkit/dumps/register_dump.hpp"
+#include "support/dumps/assembly_target.hpp"
+
+#if CONKIT_DUMPS_IN_ASSEMBLY
 
 #include <gtest/gtest.h>
 
@@ -23,6 +26,12 @@ using testing::RegisterProbe;
 const std::vector<std::string> kLabels = {"RAX", "RBX", "RCX", "RDX", "RSI", "RDI", "RBP", "RSP",
                                           "R8",  "R9",  "R10", "R11", "R12", "R13", "R14", "R15"};
 const std::string kInstructionPointer = "RIP";
+#elif defined(__aarch64__)
+const std::vector<std::string> kLabels = {"X0",  "X1",  "X2",  "X3",  "X4",  "X5",  "X6",  "X7",
+                                          "X8",  "X9",  "X10", "X11", "X12", "X13", "X14", "X15",
+                                          "X16", "X17", "X18", "X19", "X20", "X21", "X22", "X23",
+                                          "X24", "X25", "X26", "X27", "X28", "X29", "X30", "SP"};
+const std::string kInstructionPointer = "PC";
 #else
 const std::vector<std::string> kLabels = {"EAX", "EBX", "ECX", "EDX", "ESI", "EDI", "EBP", "ESP"};
 const std::string kInstructionPointer = "EIP";
@@ -35,6 +44,9 @@ RegisterProbe ProbeWithFlags(std::uintptr_t flags) {
         probe.loaded[i] = static_cast<std::uintptr_t>(0x0101010101010101ULL * (0x10 + i));
     }
     probe.loaded[kProbeStackPointer] = 0;
+    if (testing::kProbeLinkRegister < kProbeGeneralCount) {
+        probe.loaded[testing::kProbeLinkRegister] = 0;
+    }
     probe.loadedFlags = flags;
     for (std::size_t v = 0; v < kProbeVectorCount; ++v) {
         for (std::size_t b = 0; b < 16; ++b) {
@@ -44,21 +56,32 @@ RegisterProbe ProbeWithFlags(std::uintptr_t flags) {
     return probe;
 }
 
+// What register index holds at the call and after it.
+std::uintptr_t AtTheCall(const RegisterProbe& probe, std::size_t index) {
+    if (index == kProbeStackPointer) {
+        return probe.stackPointerAtCall;
+    }
+    return index == testing::kProbeLinkRegister ? probe.returnAddress : probe.loaded[index];
+}
+
 // The dump as it must read for the probe's values.
 std::string ExpectedDump(const RegisterProbe& probe) {
     std::string text = "\r\n";
     for (std::size_t i = 0; i < kProbeGeneralCount; ++i) {
-        const std::uintptr_t value =
-            i == kProbeStackPointer ? probe.stackPointerAtCall : probe.loaded[i];
-        text += "  " + kLabels[i] + "=" + AddressHex(value);
-        if (i == 3 || i == 7 || i + 1 == kProbeGeneralCount) {
+        text += "  " + kLabels[i] + "=" + AddressHex(AtTheCall(probe, i));
+        if (i % 4 == 3 && (kProbeGeneralCount != 16 || i != 11)) {
             text += "\r\n";
         }
     }
     text += "  " + kInstructionPointer + "=" + AddressHex(probe.returnAddress);
+#if defined(__aarch64__)
+    text += "  NZCV=" + AddressHex(probe.loadedFlags);
+    const std::pair<const char*, unsigned> flags[] = {{"N", 31}, {"Z", 30}, {"C", 29}, {"V", 28}};
+#else
     text += "  EFL=" + AddressHex(probe.loadedFlags);
     const std::pair<const char*, unsigned> flags[] = {{"CF", 0},  {"SF", 7}, {"ZF", 6},
                                                       {"OF", 11}, {"AF", 4}, {"PF", 2}};
+#endif
     for (const auto& [label, bit] : flags) {
         text += std::string("  ") + label + "=" + ((probe.loadedFlags >> bit & 1U) ? "1" : "0");
     }
@@ -78,16 +101,21 @@ TEST_P(RegisterDumpTest, LeavesEveryRegisterAndFlagAsItFoundThem) {
     RegisterProbe probe = ProbeWithFlags(GetParam());
     ProbeRegisterDump(&probe);
     for (std::size_t i = 0; i < kProbeGeneralCount; ++i) {
-        const std::uintptr_t expected =
-            i == kProbeStackPointer ? probe.stackPointerAtCall : probe.loaded[i];
-        EXPECT_EQ(probe.after[i], expected) << kLabels[i];
+        EXPECT_EQ(probe.after[i], AtTheCall(probe, i)) << kLabels[i];
     }
     EXPECT_EQ(probe.afterFlags, probe.loadedFlags);
     for (std::size_t v = 0; v < kProbeVectorCount; ++v) {
-        EXPECT_EQ(std::memcmp(probe.afterVectors[v], probe.loadedVectors[v], 16), 0) << "xmm" << v;
+        EXPECT_EQ(std::memcmp(probe.afterVectors[v], probe.loadedVectors[v], 16), 0)
+            << "vector " << v;
     }
 }
 
+#if defined(__aarch64__)
+// NZCV: Z and C; all four; none; N and V.
+INSTANTIATE_TEST_SUITE_P(Flags, RegisterDumpTest,
+                         ::testing::Values(std::uintptr_t{0x60000000}, std::uintptr_t{0xF0000000},
+                                           std::uintptr_t{0}, std::uintptr_t{0x90000000}));
+#else
 // 0x246: ZF, PF and the always-set bits 1 and 9. 0xED7 sets all six shown
 // flags and the direction flag, which compiled code must not meet. 0x202:
 // none. 0xA93: carry, auxiliary, sign and overflow.
@@ -121,6 +149,7 @@ TEST_F(RegisterDumpTest, LeavesTheWholeOfEveryAvxRegister) {
         EXPECT_EQ(std::memcmp(after[v], loaded[v], 32), 0) << "ymm" << v;
     }
 }
+#endif
 
 TEST_F(RegisterDumpTest, LinesHaveTheirFixedLengths) {
     DumpRegisterSet();
@@ -132,6 +161,8 @@ TEST_F(RegisterDumpTest, LinesHaveTheirFixedLengths) {
     }
 #if defined(__x86_64__)
     const std::vector<std::size_t> expected = {88, 88, 174, 80, 0};
+#elif defined(__aarch64__)
+    const std::vector<std::size_t> expected = {84, 84, 86, 88, 88, 88, 88, 87, 64, 0};
 #else
     const std::vector<std::size_t> expected = {56, 56, 64, 0};
 #endif
@@ -140,3 +171,5 @@ TEST_F(RegisterDumpTest, LinesHaveTheirFixedLengths) {
 
 }  // namespace
 }  // namespace conkit
+
+#endif

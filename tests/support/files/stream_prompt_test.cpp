@@ -5,7 +5,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <pty.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,6 +18,7 @@
 #include "conkit/output.hpp"
 #include "console/host/terminal/terminal_host.hpp"
 #include "tests/testing/memory_console.hpp"
+#include "tests/testing/pseudo_terminal.hpp"
 
 namespace conkit::os {
 namespace {

@@ -179,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"F12", "\033[24~", {Down(0x7B, 0x58, 0)}},
                       KeyCase{"F1LinuxConsole", "\033[[A", {Down(0x70, 0x3B, 0)}},
                       KeyCase{"F5LinuxConsole", "\033[[E", {Down(0x74, 0x3F, 0)}},
-                      KeyCase{"F1CsiP", "\033[P", {Down(0x70, 0x3B, 0)}}),
+                      KeyCase{"F1CsiPFromAKittyTerminal", "\033[?0u\033[P", {Down(0x70, 0x3B, 0)}}),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -220,16 +220,56 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     AltPrefix, DecodesKeys,
-    ::testing::Values(KeyCase{"AltA", "\033a", {Down('A', 0x1E, 'a', kAlt)}},
-                      KeyCase{"AltShiftA", "\033A", {Down('A', 0x1E, 'A', kAlt | kShift)}},
-                      KeyCase{"Alt1", "\0331", {Down('1', 0x02, '1', kAlt)}},
-                      KeyCase{"AltEnter", "\033\r", {Down(0x0D, 0x1C, 0x0D, kAlt)}},
-                      KeyCase{"AltBackspace", "\033\x7f", {Down(0x08, 0x0E, 0x08, kAlt)}},
-                      KeyCase{"CtrlAltA", "\033\x01", {Down('A', 0x1E, 0x01, kAlt | kCtrl)}},
-                      KeyCase{"AltNonAscii", "\033\xc3\xa9", {Down(0xE7, 0, 0x82, kAlt)}},
-                      KeyCase{"EscapeEscapeIsEscapeThenTheRest",
-                              "\033\033[A",
-                              {Down(0x1B, 0x01, 0x1B), Down(0x26, 0x48, 0, kEnh)}}),
+    ::testing::Values(
+        KeyCase{"AltA", "\033a", {Down('A', 0x1E, 'a', kAlt)}},
+        KeyCase{"AltShiftA", "\033A", {Down('A', 0x1E, 'A', kAlt | kShift)}},
+        KeyCase{"Alt1", "\0331", {Down('1', 0x02, '1', kAlt)}},
+        KeyCase{"AltEnter", "\033\r", {Down(0x0D, 0x1C, 0x0D, kAlt)}},
+        KeyCase{"AltBackspace", "\033\x7f", {Down(0x08, 0x0E, 0x08, kAlt)}},
+        KeyCase{"CtrlAltA", "\033\x01", {Down('A', 0x1E, 0x01, kAlt | kCtrl)}},
+        KeyCase{"AltNonAscii", "\033\xc3\xa9", {Down(0xE7, 0, 0x82, kAlt)}},
+        KeyCase{"AltUpAsEscapeBeforeTheSequence", "\033\033[A", {Down(0x26, 0x48, 0, kAlt | kEnh)}},
+        KeyCase{"AltCtrlHomeRxvt", "\033\033[7^", {Down(0x24, 0x47, 0, kAlt | kCtrl | kEnh)}},
+        KeyCase{"AltF1Ss3", "\033\033OP", {Down(0x70, 0x3B, 0, kAlt)}},
+        KeyCase{
+            "EscapeThenAltA", "\033\033a", {Down(0x1B, 0x01, 0x1B), Down('A', 0x1E, 'a', kAlt)}},
+        KeyCase{"EscapeBeforeAnUnknownSequence",
+                "\033\033[99~x",
+                {Down(0x1B, 0x01, 0x1B), Down('X', 0x2D, 'x')}}),
+    CaseName);
+
+// rxvt-unicode's and st's own forms, as each sends them with its defaults.
+INSTANTIATE_TEST_SUITE_P(
+    EmulatorForms, DecodesKeys,
+    ::testing::Values(
+        KeyCase{"RxvtCtrlUp", "\033Oa", {Down(0x26, 0x48, 0, kCtrl | kEnh)}},
+        KeyCase{"RxvtCtrlLeft", "\033Od", {Down(0x25, 0x4B, 0, kCtrl | kEnh)}},
+        KeyCase{"RxvtShiftDown", "\033[b", {Down(0x28, 0x50, 0, kShift | kEnh)}},
+        KeyCase{"RxvtShiftRight", "\033[c", {Down(0x27, 0x4D, 0, kShift | kEnh)}},
+        KeyCase{"RxvtCtrlHome", "\033[7^", {Down(0x24, 0x47, 0, kCtrl | kEnh)}},
+        KeyCase{"RxvtCtrlPageDown", "\033[6^", {Down(0x22, 0x51, 0, kCtrl | kEnh)}},
+        KeyCase{"RxvtCtrlF1", "\033[11^", {Down(0x70, 0x3B, 0, kCtrl)}},
+        KeyCase{"RxvtShiftEnd", "\033[8$", {Down(0x23, 0x4F, 0, kShift | kEnh)}},
+        KeyCase{"RxvtShiftDelete", "\033[3$", {Down(0x2E, 0x53, 0, kShift | kEnh)}},
+        KeyCase{"RxvtShiftF12", "\033[24$", {Down(0x7B, 0x58, 0, kShift)}},
+        KeyCase{"RxvtCtrlShiftInsert", "\033[2@", {Down(0x2D, 0x52, 0, kCtrl | kShift | kEnh)}},
+        KeyCase{"RxvtShiftF3", "\033[25~", {Down(0x72, 0x3D, 0, kShift)}},
+        KeyCase{"RxvtShiftF5", "\033[28~", {Down(0x74, 0x3F, 0, kShift)}},
+        KeyCase{"RxvtShiftF10", "\033[34~", {Down(0x79, 0x44, 0, kShift)}},
+        KeyCase{"RxvtCtrlShiftF4", "\033[26^", {Down(0x73, 0x3E, 0, kCtrl | kShift)}},
+        KeyCase{"StInsert", "\033[4h", {Down(0x2D, 0x52, 0, kEnh)}},
+        KeyCase{"StShiftInsert", "\033[4l", {Down(0x2D, 0x52, 0, kShift | kEnh)}},
+        KeyCase{"StCtrlInsert", "\033[L", {Down(0x2D, 0x52, 0, kCtrl | kEnh)}},
+        KeyCase{"StDelete", "\033[P", {Down(0x2E, 0x53, 0, kEnh)}},
+        KeyCase{"StCtrlDelete", "\033[M", {Down(0x2E, 0x53, 0, kCtrl | kEnh)}},
+        KeyCase{"StShiftDelete", "\033[2K", {Down(0x2E, 0x53, 0, kShift | kEnh)}},
+        KeyCase{"StCtrlEnd", "\033[J", {Down(0x23, 0x4F, 0, kCtrl | kEnh)}},
+        KeyCase{"StShiftEnd", "\033[K", {Down(0x23, 0x4F, 0, kShift | kEnh)}},
+        KeyCase{"StShiftHome", "\033[2J", {Down(0x24, 0x47, 0, kShift | kEnh)}},
+        KeyCase{"ShiftF1KeepsItsParameters", "\033[1;2P", {Down(0x70, 0x3B, 0, kShift)}},
+        KeyCase{"OtherNumbersAreNoKey",
+                "\033[5h\033[3J\033[9^\033[30~\033[1;2bx",
+                {Down('X', 0x2D, 'x')}}),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -313,7 +353,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"UnknownEvent", "\033[1;5:9Ax", {Down('X', 0x2D, 'x')}},
         KeyCase{"PrivateMarkerOnKey", "\033[?5Ax", {Down('X', 0x2D, 'x')}},
         KeyCase{"MisplacedMarker", "\033[1?Ax", {Down('X', 0x2D, 'x')}},
-        KeyCase{"Intermediate", "\033[1$Ax", {Down('X', 0x2D, 'x')}},
+        KeyCase{"Intermediate", "\033[1\"Ax", {Down('X', 0x2D, 'x')}},
+        KeyCase{"PrivateReplyWithDollar", "\033[?1036;2$yx", {Down('X', 0x2D, 'x')}},
         KeyCase{"ParameterAfterIntermediate", "\033[ 1Ax", {Down('X', 0x2D, 'x')}},
         KeyCase{"CursorPositionReport", "\033[12;40Rx", {Down('X', 0x2D, 'x')}},
         KeyCase{"SecondaryAttributes", "\033[>1;2cx", {Down('X', 0x2D, 'x')}},

@@ -9,14 +9,18 @@ namespace conkit::host::terminal::testing {
 
 PipedTerminal::PipedTerminal(Coord size, bool utf8) : screen_(size.column, size.row) {
     int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0) {
+    if (::pipe(fds) != 0) {
         throw std::runtime_error("pipe");
     }
     readFd_ = fds[0];
     writeFd_ = fds[1];
+    ::fcntl(readFd_, F_SETFD, FD_CLOEXEC);
+    ::fcntl(writeFd_, F_SETFD, FD_CLOEXEC);
+#if defined(F_SETPIPE_SZ)
     // Large enough for any one call's output, so that the host never
     // blocks on a pipe that this thread empties only afterwards.
     ::fcntl(writeFd_, F_SETPIPE_SZ, 1 << 20);
+#endif
     ::fcntl(readFd_, F_SETFL, O_NONBLOCK);
     nullFd_ = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     TerminalSettings settings;

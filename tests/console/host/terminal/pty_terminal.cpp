@@ -3,12 +3,13 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <pty.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <stdexcept>
+
+#include "tests/testing/pseudo_terminal.hpp"
 
 namespace conkit::host::terminal::testing {
 namespace {

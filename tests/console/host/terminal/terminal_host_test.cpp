@@ -72,7 +72,7 @@ TEST(TerminalModesTest, OutputLeavesTheTtyAloneAndTheFirstKeyReadEntersTheSessio
     EXPECT_EQ(during.c_cc[VMIN], 1);
     const std::string shown = terminal.Finish();
     EXPECT_TRUE(SameModes(Modes(terminal.Slave()), before));
-    EXPECT_NE(shown.find("\x1b[?9001l"), std::string::npos);
+    EXPECT_NE(shown.find("\x1b[?9001l\x1b[?1036l"), std::string::npos);
 }
 
 TEST(TerminalModesTest, WaitingInModeZeroTurnsTheSignalKeysOffSoCtrlCIsAKey) {
@@ -106,7 +106,7 @@ TEST(TerminalProtocolsTest, KittyFlagsArePushedWhenTheTerminalAnswersAndPoppedAt
     PtyTerminal terminal;
     PeekCharacter(terminal.Host());
     const std::string startup = terminal.Drain();
-    EXPECT_NE(startup.find("\x1b[?9001h"), std::string::npos);
+    EXPECT_NE(startup.find("\x1b[?9001h\x1b[?1036h"), std::string::npos);
     // The kitty query can be taken for "restore the cursor": it is asked
     // after the cursor's position, between a save and a restore.
     EXPECT_NE(startup.find("\x1b[6n\x1b"

@@ -5,15 +5,16 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <pty.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cstring>
+#include <vector>
 
 #include "tests/console/host/terminal/tty_modes.hpp"
+#include "tests/testing/pseudo_terminal.hpp"
 
 namespace conkit::host::terminal {
 namespace {
@@ -99,17 +100,25 @@ class StartingSession {
 };
 
 TEST(SessionSignalTest, EverySignalThatEndsTheProcessRestoresTheTtyAndEndsItAsItself) {
-    const int signals[] = {SIGINT, SIGTERM, SIGPIPE, SIGILL,  SIGTRAP,
-                           SIGSYS, SIGUSR1, SIGALRM, SIGXCPU, SIGRTMIN};
+    std::vector<int> signals = {SIGINT, SIGTERM, SIGPIPE, SIGILL, SIGTRAP,
+                                SIGSYS, SIGUSR1, SIGALRM, SIGXCPU};
+#if defined(SIGRTMIN)
+    signals.push_back(SIGRTMIN);
+#endif
+#if defined(SIGEMT)
+    signals.push_back(SIGEMT);
+#endif
     for (const int signal : signals) {
         StartingSession session;
         session.Start(signal);
         // Once, a stop and a continue first: the tty is the user's while
         // stopped and raw again after.
         if (signal == SIGINT) {
-            EXPECT_TRUE(WIFSTOPPED(session.Send(SIGTSTP)));
+            const int stopped = session.Send(SIGTSTP);
+            EXPECT_TRUE(WIFSTOPPED(stopped));
             EXPECT_TRUE(session.Restored());
-            EXPECT_TRUE(WIFCONTINUED(session.Send(SIGCONT)));
+            const int continued = session.Send(SIGCONT);
+            EXPECT_TRUE(WIFCONTINUED(continued));
             EXPECT_TRUE(session.AwaitRaw());
         }
         const int status = session.Send(signal);
