@@ -1,6 +1,6 @@
 // The message box of a process without a terminal: the prompt to a pipe,
 // the answer from the console.
-#include "support/system/posix/stream_prompt.hpp"
+#include "support/files/stream_prompt.hpp"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@
 #include "tests/testing/memory_console.hpp"
 #include "tests/testing/pseudo_terminal.hpp"
 
-namespace conkit::os {
+namespace conkit {
 namespace {
 
 struct Pipe {
@@ -185,4 +185,4 @@ TEST(StreamPromptTest, WithATerminalForInputTheAnswerIsALineEndedByEnter) {
 }
 
 }  // namespace
-}  // namespace conkit::os
+}  // namespace conkit
