@@ -74,16 +74,16 @@ TEST_F(PollKeyTest, VirtualKeyZeroIsConsumedAsNoKey) {
 }
 
 TEST_F(PollKeyTest, PollRunsInModeZeroAndRestoresTheSavedMode) {
-    console().SetConsoleMode(host::MemoryHost::kInputHandle, 0x5);
+    console().SetConsoleMode(host::memory::MemoryHost::kInputHandle, 0x5);
     console().QueueKey(MakeCharacterPress('g'));
     console().ClearTrace();
     PollKey();
     const auto& log = console().Log();
     ASSERT_GE(log.size(), 3U);
-    EXPECT_EQ(log[2].operation, host::Operation::getMode);
-    EXPECT_EQ(log[3].operation, host::Operation::setMode);
+    EXPECT_EQ(log[2].operation, host::memory::Operation::getMode);
+    EXPECT_EQ(log[3].operation, host::memory::Operation::setMode);
     EXPECT_EQ(log[3].value, 0U);
-    EXPECT_EQ(log.back().operation, host::Operation::flushInput);
+    EXPECT_EQ(log.back().operation, host::memory::Operation::flushInput);
     EXPECT_EQ(console().InputMode(), 0x5U);
 }
 
@@ -97,8 +97,8 @@ TEST_F(PollKeyTest, PollThatFindsNothingFlushesNothing) {
         }
         console().ClearTrace();
         EXPECT_FALSE(PollKey().available);
-        for (const host::LogEntry& entry : console().Log()) {
-            EXPECT_NE(entry.operation, host::Operation::flushInput) << withNoise;
+        for (const host::memory::LogEntry& entry : console().Log()) {
+            EXPECT_NE(entry.operation, host::memory::Operation::flushInput) << withNoise;
         }
     }
 }

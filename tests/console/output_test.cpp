@@ -11,13 +11,13 @@
 namespace conkit {
 namespace {
 
-using host::Operation;
+using host::memory::Operation;
 
 class OutputTest : public testing::MemoryConsoleTest {
   protected:
     std::ptrdiff_t CountOf(Operation operation) {
         const auto& log = console().Log();
-        return std::count_if(log.begin(), log.end(), [&](const host::LogEntry& entry) {
+        return std::count_if(log.begin(), log.end(), [&](const host::memory::LogEntry& entry) {
             return entry.operation == operation;
         });
     }

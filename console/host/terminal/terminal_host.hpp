@@ -77,10 +77,7 @@
 
 namespace conkit::host::terminal {
 
-class TerminalHost final : public ConsoleHost,
-                           private EchoTarget,
-                           private ByteStream,
-                           private ScrollObserver {
+class TerminalHost final : public ConsoleHost, private EchoTarget, private ScrollObserver {
   public:
     static constexpr Handle kInputHandle = 0x10;
     static constexpr Handle kOutputHandle = 0x20;
@@ -191,7 +188,8 @@ class TerminalHost final : public ConsoleHost,
     void WritePlain(const char* chars, std::uint32_t count);
     void Echo(const char* chars, std::uint32_t count) override;
     EchoLayout Layout() const override;
-    int NextByte() override;
+    // Waits, servicing signals, until input bytes are ready or it ends.
+    void AwaitBytes();
     bool NextKey(InputRecord& record);
     void WaitForInput();
     void PumpKeys();

@@ -271,29 +271,29 @@ TEST(LineEditorTest, KeysWaitWhileALineIsBeingDelivered) {
 }
 
 TEST(MemoryHostEditingTest, LineModeReadsUseTheEditingKeys) {
-    MemoryHost console(20, 3);
+    memory::MemoryHost console(20, 3);
     for (const InputRecord& key : Text("ab") + kLeft + Text("X") + kEnd + Text("c") + kEnter) {
         console.Queue(key);
     }
     char buffer[16];
     std::uint32_t read = 0;
-    console.ReadConsoleA(MemoryHost::kInputHandle, buffer, sizeof buffer, &read);
+    console.ReadConsoleA(memory::MemoryHost::kInputHandle, buffer, sizeof buffer, &read);
     EXPECT_EQ(std::string(buffer, read), "aXbc\r\n");
     EXPECT_EQ(console.RowText(0, 0, 5), "aXbc ");
 }
 
 TEST(MemoryHostEditingTest, AReadWithLineEditingOffTakesTheRestOfAPendingLineFirst) {
-    MemoryHost console(20, 3);
+    memory::MemoryHost console(20, 3);
     for (const InputRecord& key : Text("abc") + kEnter + Text("z")) {
         console.Queue(key);
     }
     char buffer[8];
     std::uint32_t read = 0;
-    console.ReadConsoleA(MemoryHost::kInputHandle, buffer, 2, &read);
-    console.SetConsoleMode(MemoryHost::kInputHandle, 0);
-    console.ReadConsoleA(MemoryHost::kInputHandle, buffer, 8, &read);
+    console.ReadConsoleA(memory::MemoryHost::kInputHandle, buffer, 2, &read);
+    console.SetConsoleMode(memory::MemoryHost::kInputHandle, 0);
+    console.ReadConsoleA(memory::MemoryHost::kInputHandle, buffer, 8, &read);
     EXPECT_EQ(std::string(buffer, read), "c\r\n");
-    console.ReadConsoleA(MemoryHost::kInputHandle, buffer, 8, &read);
+    console.ReadConsoleA(memory::MemoryHost::kInputHandle, buffer, 8, &read);
     EXPECT_EQ(std::string(buffer, read), "z");
 }
 

@@ -15,8 +15,8 @@
 namespace conkit {
 namespace {
 
-using host::MemoryHost;
-using host::Operation;
+using host::memory::MemoryHost;
+using host::memory::Operation;
 
 class LineInputTest : public testing::MemoryConsoleTest {
   protected:
@@ -78,7 +78,7 @@ TEST_F(LineInputTest, DiscardingTurnsLineEditingOffAndRestoresTheMode) {
     Type(std::string(90, 'x') + "\r");
     ReadLine();
     std::vector<std::uint32_t> modesSet;
-    for (const host::LogEntry& entry : console().Log()) {
+    for (const host::memory::LogEntry& entry : console().Log()) {
         if (entry.operation == Operation::setMode) {
             modesSet.push_back(entry.value);
         }

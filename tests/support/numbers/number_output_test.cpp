@@ -17,7 +17,7 @@
 namespace conkit {
 namespace {
 
-using host::Operation;
+using host::memory::Operation;
 
 class NumberOutputTest : public testing::MemoryConsoleTest {
   protected:

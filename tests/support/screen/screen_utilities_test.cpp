@@ -12,8 +12,8 @@
 namespace conkit {
 namespace {
 
-using host::LogEntry;
-using host::Operation;
+using host::memory::LogEntry;
+using host::memory::Operation;
 
 std::vector<LogEntry> EntriesOf(const std::vector<LogEntry>& log, Operation operation) {
     std::vector<LogEntry> entries;

@@ -17,7 +17,7 @@ void PrintTo(const KeyEventRecord& key, std::ostream* out) {
          << " state 0x" << key.controlState << std::dec << "}";
 }
 
-namespace terminal {
+namespace decoding {
 namespace {
 
 using namespace std::string_literals;
@@ -403,5 +403,5 @@ TEST(KeyDecoderReports, EveryRecordIsAKeyEvent) {
 }
 
 }  // namespace
-}  // namespace terminal
+}  // namespace decoding
 }  // namespace conkit::host

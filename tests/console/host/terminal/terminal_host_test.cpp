@@ -150,7 +150,7 @@ TEST(TerminalInputTest, AnEscapeSplitByAFlushIsStillTheEscapeKey) {
     terminal.Type("\x1b");
     AwaitTyped(terminal.Slave());
     host.FlushConsoleInputBuffer(kIn);
-    host.Sleep(KeyDecoder::kEscapeTimeout.count() + 5);
+    host.Sleep(decoding::KeyDecoder::kEscapeTimeout.count() + 5);
     EXPECT_EQ(PeekCharacter(host), 0x1B);
 }
 

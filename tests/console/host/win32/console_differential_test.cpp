@@ -14,7 +14,7 @@
 #include "console/host/win32/win32_host.hpp"
 #include "tests/testing/random_console_operations.hpp"
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 namespace {
 
 // Blanks the whole console in the memory host's start colour and puts the
@@ -93,4 +93,4 @@ TEST_P(ConsoleDifferentialTest, EveryCellMatchesTheMemoryHost) {
 INSTANTIATE_TEST_SUITE_P(Seeds, ConsoleDifferentialTest, ::testing::Range(1U, 7U));
 
 }  // namespace
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

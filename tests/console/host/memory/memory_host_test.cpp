@@ -6,7 +6,7 @@
 
 #include "tests/testing/memory_console.hpp"
 
-namespace conkit::host {
+namespace conkit::host::memory {
 namespace {
 
 constexpr Handle kIn = MemoryHost::kInputHandle;
@@ -221,4 +221,4 @@ TEST(MemoryHandleTest, WrongHandlesFailAndChangeNothing) {
 }
 
 }  // namespace
-}  // namespace conkit::host
+}  // namespace conkit::host::memory
