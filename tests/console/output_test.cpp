@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "console/console_state.hpp"
 #include "tests/testing/memory_console.hpp"
 
 namespace conkit {
@@ -22,17 +21,6 @@ class OutputTest : public testing::MemoryConsoleTest {
         });
     }
 };
-
-TEST_F(OutputTest, FirstOutputFetchesTheHandlesAndLaterOnesDoNot) {
-    SetCursorAt(3, 4);
-    EmitChar('x');
-    ApplyTextAttribute(0x1F);
-    EmitText("yz");
-    EXPECT_EQ(CountOf(Operation::getStdHandle), 2);
-    EXPECT_EQ(consoleReady, 1);
-    EXPECT_EQ(console().Log().front().operation, Operation::getStdHandle);
-    EXPECT_EQ(console().RowText(4, 3, 3), "xyz");
-}
 
 TEST_F(OutputTest, EmptyTextIsOneWriteOfZeroCharacters) {
     EmitText("");

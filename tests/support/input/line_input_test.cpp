@@ -8,7 +8,6 @@
 #include <string>
 
 #include "conkit/input/number_input.hpp"
-#include "console/console_state.hpp"
 #include "console/host/memory/memory_host.hpp"
 #include "tests/testing/memory_console.hpp"
 
@@ -29,13 +28,6 @@ TEST_F(LineInputTest, StoresTheLineWithoutItsLineEnd) {
     Type("hello\r");
     EXPECT_EQ(ReadLine(), 5U);
     EXPECT_EQ(Stored(), "hello");
-}
-
-TEST_F(LineInputTest, FetchesTheHandlesOnFirstUse) {
-    Type("\r");
-    ReadLine();
-    EXPECT_EQ(consoleReady, 1);
-    EXPECT_EQ(console().Log().front().operation, Operation::getStdHandle);
 }
 
 TEST_F(LineInputTest, AnEmptyLineGivesAnEmptyText) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -82,46 +84,70 @@ std::string CaseName(const ::testing::TestParamInfo<KeyCase>& info) {
     return info.param.name;
 }
 
+// A few printable characters in full; PrintableKeysTest below has them all.
 INSTANTIATE_TEST_SUITE_P(
     Printable, DecodesKeys,
     ::testing::Values(KeyCase{"LowerA", "a", {Down('A', 0x1E, 'a')}},
                       KeyCase{"UpperA", "A", {Down('A', 0x1E, 'A', kShift)}},
-                      KeyCase{"LowerZ", "z", {Down('Z', 0x2C, 'z')}},
-                      KeyCase{"UpperM", "M", {Down('M', 0x32, 'M', kShift)}},
-                      KeyCase{"Digit1", "1", {Down('1', 0x02, '1')}},
-                      KeyCase{"Digit0", "0", {Down('0', 0x0B, '0')}},
                       KeyCase{"Exclamation", "!", {Down('1', 0x02, '!', kShift)}},
-                      KeyCase{"At", "@", {Down('2', 0x03, '@', kShift)}},
-                      KeyCase{"Caret", "^", {Down('6', 0x07, '^', kShift)}},
-                      KeyCase{"CloseParen", ")", {Down('0', 0x0B, ')', kShift)}},
-                      KeyCase{"Space", " ", {Down(0x20, 0x39, ' ')}},
                       KeyCase{"Semicolon", ";", {Down(0xBA, 0x27, ';')}},
-                      KeyCase{"Colon", ":", {Down(0xBA, 0x27, ':', kShift)}},
-                      KeyCase{"Equals", "=", {Down(0xBB, 0x0D, '=')}},
-                      KeyCase{"Plus", "+", {Down(0xBB, 0x0D, '+', kShift)}},
-                      KeyCase{"Comma", ",", {Down(0xBC, 0x33, ',')}},
-                      KeyCase{"Less", "<", {Down(0xBC, 0x33, '<', kShift)}},
-                      KeyCase{"Minus", "-", {Down(0xBD, 0x0C, '-')}},
-                      KeyCase{"Underscore", "_", {Down(0xBD, 0x0C, '_', kShift)}},
-                      KeyCase{"Period", ".", {Down(0xBE, 0x34, '.')}},
-                      KeyCase{"Greater", ">", {Down(0xBE, 0x34, '>', kShift)}},
-                      KeyCase{"Slash", "/", {Down(0xBF, 0x35, '/')}},
-                      KeyCase{"Question", "?", {Down(0xBF, 0x35, '?', kShift)}},
-                      KeyCase{"Grave", "`", {Down(0xC0, 0x29, '`')}},
                       KeyCase{"Tilde", "~", {Down(0xC0, 0x29, '~', kShift)}},
-                      KeyCase{"OpenBracket", "[", {Down(0xDB, 0x1A, '[')}},
-                      KeyCase{"OpenBrace", "{", {Down(0xDB, 0x1A, '{', kShift)}},
-                      KeyCase{"Backslash", "\\", {Down(0xDC, 0x2B, '\\')}},
-                      KeyCase{"Bar", "|", {Down(0xDC, 0x2B, '|', kShift)}},
-                      KeyCase{"CloseBracket", "]", {Down(0xDD, 0x1B, ']')}},
-                      KeyCase{"CloseBrace", "}", {Down(0xDD, 0x1B, '}', kShift)}},
-                      KeyCase{"Apostrophe", "'", {Down(0xDE, 0x28, '\'')}},
                       KeyCase{"Quote", "\"", {Down(0xDE, 0x28, '"', kShift)}},
                       KeyCase{"Word",
                               "gO!",
                               {Down('G', 0x22, 'g'), Down('O', 0x18, 'O', kShift),
                                Down('1', 0x02, '!', kShift)}}),
     CaseName);
+
+// The printable characters of a US keyboard by key, a row of keys at a
+// time: the row's set-1 scan codes run on from its first; each key's
+// character, then the one Shift gives.
+struct KeyRow {
+    std::uint16_t firstScan;
+    std::string plain;
+    std::string shifted;
+};
+
+const KeyRow kUsRows[] = {{0x02, "1234567890-=", "!@#$%^&*()_+"},
+                          {0x10, "qwertyuiop[]", "QWERTYUIOP{}"},
+                          {0x1E, "asdfghjkl;'`", "ASDFGHJKL:\"~"},
+                          {0x2B, "\\zxcvbnm,./", "|ZXCVBNM<>?"},
+                          {0x39, " ", " "}};
+
+// Every printable character is the one press of its key: the key's scan
+// code, Shift for the shifted character, the virtual key of the letter or
+// digit on it, and a virtual key of its own.
+TEST(PrintableKeysTest, EveryCharacterIsThePressOfItsKey) {
+    std::string typed;
+    std::vector<std::uint16_t> virtualKeys;
+    for (const KeyRow& row : kUsRows) {
+        for (std::size_t i = 0; i < row.plain.size(); ++i) {
+            const auto scan = static_cast<std::uint16_t>(row.firstScan + i);
+            const std::vector<KeyEventRecord> plain = DecodeWhole(row.plain.substr(i, 1));
+            ASSERT_EQ(plain.size(), 1U) << row.plain[i];
+            const std::uint16_t virtualKey = plain[0].virtualKey;
+            EXPECT_EQ(plain[0], Down(virtualKey, scan, static_cast<std::uint8_t>(row.plain[i])));
+            if (std::isalnum(static_cast<unsigned char>(row.plain[i])) != 0) {
+                EXPECT_EQ(virtualKey, std::toupper(static_cast<unsigned char>(row.plain[i])));
+            }
+            EXPECT_EQ(std::count(virtualKeys.begin(), virtualKeys.end(), virtualKey), 0);
+            virtualKeys.push_back(virtualKey);
+            typed += row.plain[i];
+            if (row.shifted[i] != row.plain[i]) {
+                const auto shifted = static_cast<std::uint8_t>(row.shifted[i]);
+                EXPECT_EQ(DecodeWhole(row.shifted.substr(i, 1)),
+                          std::vector{Down(virtualKey, scan, shifted, kShift)});
+                typed += row.shifted[i];
+            }
+        }
+    }
+    std::sort(typed.begin(), typed.end());
+    std::string printable;
+    for (char c = ' '; c <= '~'; ++c) {
+        printable += c;
+    }
+    EXPECT_EQ(typed, printable);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     ControlBytes, DecodesKeys,
