@@ -11,8 +11,10 @@
 #endif
 
 #include <cstdint>
+#include <cstring>
+#include <sstream>
 #include <string>
-#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "tests/support/dumps/dump_console.hpp"
@@ -51,74 +53,66 @@ constexpr const char* kStackTop = "esp";
 #endif
 constexpr const char* kInvalid = "The stack frame is invalid\r\n";
 
-// The dump a golden text stands for, under the heading: {ret} and {base}
-// are the return address and the saved frame base the frame holds, {hex}
-// any other value; ebp+n and ebp-n are n slots from the frame base; ebp and
-// esp name the frame base and stack top registers; a line ends with CR LF.
-std::string Golden(const char* heading, std::string_view text, std::uintptr_t ret,
-                   std::uintptr_t base) {
+// The dump a golden text stands for, under the heading. Each line is a
+// value (ret and base: the return address and the saved frame base the
+// frame holds), its offset from the frame base in slots and what it is;
+// ebp and esp stand for the frame base and stack top registers.
+std::string Golden(const char* heading, const char* text, std::uintptr_t ret, std::uintptr_t base) {
     std::string dump = std::string("Stack Frame ") + heading + "\r\n\r\n";
-    for (std::size_t i = 0; i < text.size();) {
-        if (text[i] == '{') {
-            const std::string name(text.substr(i + 1, text.find('}', i) - i - 1));
-            dump += AddressHex(name == "ret"    ? ret
-                               : name == "base" ? base
-                                                : std::stoull(name, nullptr, 16));
-            i += name.size() + 2;
-        } else if (text.substr(i, 3) == "esp") {
-            dump += kStackTop;
-            i += 3;
-        } else if (text.substr(i, 3) == "ebp") {
-            dump += kFrameBase;
-            i += 3;
-            if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-                std::size_t digits = 0;
-                const int slots = std::stoi(std::string(text.substr(i + 1)), &digits);
-                dump += text[i] + std::to_string(slots * kSlot);
-                i += 1 + digits;
+    std::istringstream lines(text);
+    std::string value;
+    std::string offset;
+    std::string label;
+    while (lines >> value >> offset && std::getline(lines, label)) {
+        for (const auto& [from, to] : {std::pair{"ebp", kFrameBase}, std::pair{"esp", kStackTop}}) {
+            for (std::size_t at = 0; (at = label.find(from, at)) != std::string::npos;
+                 at += std::strlen(to)) {
+                label.replace(at, 3, to);
             }
-        } else {
-            dump += text[i] == '\n' ? "\r\n" : std::string(1, text[i]);
-            ++i;
         }
+        dump += AddressHex(value == "ret"    ? ret
+                           : value == "base" ? base
+                                             : std::stoull(value, nullptr, 16)) +
+                "  " + kFrameBase + offset[3] +
+                std::to_string(std::stoi(offset.substr(4)) * kSlot) + label + "\r\n";
     }
-    return dump;
+    return dump + "\r\n";
 }
 
-std::string Golden(const char* heading, std::string_view text, const FrameProbe& probe) {
+std::string Golden(const char* heading, const char* text, const FrameProbe& probe) {
     return Golden(heading, text, probe.returnAddress, probe.savedFrameBase);
 }
 
 // Frames with their frame base first: 2 parameters, 1 local, 1 saved
 // register; none; 1 parameter, 2 saved registers.
-constexpr const char* kFramed211 =
-    "{7A000002}  ebp+3 (parameter)\n"
-    "{7A000001}  ebp+2 (parameter)\n"
-    "{ret}  ebp+1 (return address)\n"
-    "{base}  ebp+0 (saved ebp) <--- ebp\n"
-    "{10CA1001}  ebp-1 (local variable)\n"
-    "{5AFE0001}  ebp-2 (saved register) <--- esp\n\n";
-constexpr const char* kBare =
-    "{ret}  ebp+1 (return address)\n"
-    "{base}  ebp+0 (saved ebp) <--- ebp <--- esp\n\n";
-constexpr const char* kFramed102 =
-    "{7A000001}  ebp+2 (parameter)\n"
-    "{ret}  ebp+1 (return address)\n"
-    "{base}  ebp+0 (saved ebp) <--- ebp\n"
-    "{5AFE0001}  ebp-1 (saved register)\n"
-    "{5AFE0002}  ebp-2 (saved register) <--- esp\n\n";
+constexpr const char* kFramed211 = R"(7A000002  ebp+3 (parameter)
+7A000001  ebp+2 (parameter)
+ret  ebp+1 (return address)
+base  ebp+0 (saved ebp) <--- ebp
+10CA1001  ebp-1 (local variable)
+5AFE0001  ebp-2 (saved register) <--- esp
+)";
+constexpr const char* kBare = R"(ret  ebp+1 (return address)
+base  ebp+0 (saved ebp) <--- ebp <--- esp
+)";
+constexpr const char* kFramed102 = R"(7A000001  ebp+2 (parameter)
+ret  ebp+1 (return address)
+base  ebp+0 (saved ebp) <--- ebp
+5AFE0001  ebp-1 (saved register)
+5AFE0002  ebp-2 (saved register) <--- esp
+)";
 // Frames whose registers were saved before the frame base: 2 and 3.
-constexpr const char* kRegistersFirst2 =
-    "{ret}  ebp+3 (return address)\n"
-    "{5AFE0001}  ebp+2 (saved register)\n"
-    "{5AFE0002}  ebp+1 (saved register)\n"
-    "{base}  ebp+0 (saved ebp) <--- ebp <--- esp\n\n";
-constexpr const char* kRegistersFirst3 =
-    "{ret}  ebp+4 (return address)\n"
-    "{5AFE0001}  ebp+3 (saved register)\n"
-    "{5AFE0002}  ebp+2 (saved register)\n"
-    "{5AFE0003}  ebp+1 (saved register)\n"
-    "{base}  ebp+0 (saved ebp) <--- ebp <--- esp\n\n";
+constexpr const char* kRegistersFirst2 = R"(ret  ebp+3 (return address)
+5AFE0001  ebp+2 (saved register)
+5AFE0002  ebp+1 (saved register)
+base  ebp+0 (saved ebp) <--- ebp <--- esp
+)";
+constexpr const char* kRegistersFirst3 = R"(ret  ebp+4 (return address)
+5AFE0001  ebp+3 (saved register)
+5AFE0002  ebp+2 (saved register)
+5AFE0003  ebp+1 (saved register)
+base  ebp+0 (saved ebp) <--- ebp <--- esp
+)";
 
 FrameProbe Shape(std::uintptr_t params, std::uintptr_t locals, std::uintptr_t saved) {
     FrameProbe probe{};

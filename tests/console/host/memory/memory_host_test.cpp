@@ -138,9 +138,11 @@ TEST(MemoryInputTest, PeekLeavesReadRemovesFlushEmpties) {
 
 TEST(MemoryInputTest, LineModeEchoesEditsAndDeliversCarriageReturnLineFeed) {
     MemoryHost console(20, 3);
-    Type(console, "12x\b3\r");
-    EXPECT_EQ(Read(console, 80), "123\r\n");
-    EXPECT_EQ(console.RowText(0, 0, 5), "123  ");
+    Type(console, "12x\b4");
+    console.QueueKey(testing::KeyDown(0x25, 0x4B, 0));  // Left
+    Type(console, "3\r");
+    EXPECT_EQ(Read(console, 80), "1234\r\n");
+    EXPECT_EQ(console.RowText(0, 0, 5), "1234 ");
     EXPECT_EQ(console.Screen().Cursor(), (Coord{0, 1}));
 }
 
@@ -151,6 +153,15 @@ TEST(MemoryInputTest, ShortReadsKeepTheRestOfTheLine) {
     EXPECT_EQ(Read(console, 3), "de\r");
     EXPECT_EQ(Read(console, 3), "\n");
     EXPECT_EQ(Read(console, 3), "z\r\n");
+}
+
+TEST(MemoryInputTest, AReadWithLineInputOffTakesTheRestOfAPendingLineFirst) {
+    MemoryHost console(20, 3);
+    Type(console, "abc\rz");
+    EXPECT_EQ(Read(console, 2), "ab");
+    console.SetConsoleMode(kIn, 0);
+    EXPECT_EQ(Read(console, 8), "c\r\n");
+    EXPECT_EQ(Read(console, 8), "z");
 }
 
 TEST(MemoryInputTest, LineModeWithoutEnterDeliversNothingYet) {
