@@ -70,9 +70,10 @@ std::string Golden(const char* heading, const char* text, std::uintptr_t ret, st
                 label.replace(at, 3, to);
             }
         }
-        dump += AddressHex(value == "ret"    ? ret
-                           : value == "base" ? base
-                                             : std::stoull(value, nullptr, 16)) +
+        dump += AddressHex(value == "ret" ? ret
+                           : value == "base"
+                               ? base
+                               : static_cast<std::uintptr_t>(std::stoull(value, nullptr, 16))) +
                 "  " + kFrameBase + offset[3] +
                 std::to_string(std::stoi(offset.substr(4)) * kSlot) + label + "\r\n";
     }

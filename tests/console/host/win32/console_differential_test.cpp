@@ -17,6 +17,8 @@
 namespace conkit::host::win32 {
 namespace {
 
+using memory::MemoryHost;
+
 // Blanks the whole console in the memory host's start colour and puts the
 // cursor home, so both hosts start from the same screen.
 void ResetConsole(Win32Host& console, Handle output, Coord size) {
