@@ -86,9 +86,10 @@ void NcursesPeer::ShowAll(const host::ScreenBuffer& picture) {
     Refresh();
 }
 
-OutputBreakdown NcursesPeer::Paint(const std::vector<host::Paint>& paints, std::uint32_t pauseMs) {
+OutputBreakdown NcursesPeer::Paint(const std::vector<host::memory::Paint>& paints,
+                                   std::uint32_t pauseMs) {
     const double start = ThreadCpuUs();
-    for (const host::Paint& paint : paints) {
+    for (const host::memory::Paint& paint : paints) {
         Put(paint.cell.column, paint.cell.row, paint.attribute);
     }
     refresh();

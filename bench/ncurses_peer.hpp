@@ -23,7 +23,8 @@ class NcursesPeer {
 
     // Paints the cells in order and refreshes once, then pauses for
     // pauseMs as the game does after a key; returns what the refresh sent.
-    OutputBreakdown Paint(const std::vector<host::Paint>& paints, std::uint32_t pauseMs = 0);
+    OutputBreakdown Paint(const std::vector<host::memory::Paint>& paints,
+                          std::uint32_t pauseMs = 0);
 
     // The CPU time, in microseconds, the last Paint took (its pause
     // included) before its output was counted.

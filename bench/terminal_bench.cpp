@@ -112,7 +112,7 @@ double Median(std::vector<double> samples) {
 // the same key paints and pausing as long. Writes are counted outside the
 // timed parts.
 void PlayRound(host::Coord size, KeyCpuSamples& samples) {
-    host::MemoryHost memory(size.column, size.row);
+    host::memory::MemoryHost memory(size.column, size.row);
     // The game's pauses add up to more idle time than a test allows.
     memory.SetIdleLimitMs(UINT64_MAX);
     NcursesPeer peer(size);
@@ -184,7 +184,7 @@ int Run(const char* game) {
     CompareKeyCpu();
     CompareFullRepaint();
     // The cells each key paints, from the reference console.
-    host::MemoryHost memory(80, 25);
+    host::memory::MemoryHost memory(80, 25);
     StartFresh(memory);
     NcursesPeer peer;
     peer.ShowAll(memory.Screen());

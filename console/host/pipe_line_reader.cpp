@@ -1,49 +1,52 @@
 #include "console/host/pipe_line_reader.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host {
 
-std::uint32_t PipeLineReader::Read(ByteStream& stream, char* buffer, std::uint32_t count) {
-    std::uint32_t n = 0;
-    while (n < count) {
+bool PipeLineReader::Read(ByteSource& source, char* buffer, std::uint32_t count,
+                          std::uint32_t& done) {
+    while (done < count) {
         if (ending_ == Ending::lineFeed) {
-            buffer[n++] = '\n';
+            buffer[done++] = '\n';
             ending_ = Ending::none;
-            return n;
+            return true;
         }
         if (ending_ == Ending::carriageReturn) {
-            buffer[n++] = '\r';
+            buffer[done++] = '\r';
             ending_ = Ending::lineFeed;
             continue;
         }
-        int byte = pushedBack_;
-        pushedBack_ = -1;
-        if (byte < 0) {
-            byte = stream.NextByte();
+        const auto bytes = source.FillReady();
+        if (bytes.empty() && !source.Ended()) {
+            return false;
         }
-        if (byte == '\n' || (byte < 0 && lineStarted_)) {
-            // A CR held at the end of the input ends the line as CR LF would.
+        if (bytes.empty() && !lineStarted_) {
+            return true;
+        }
+        if (bytes.empty() || bytes.front() == '\n') {
+            // An LF ends the line, and so does the end of the input after
+            // the line's text (a CR held there included): CR LF either way.
+            source.Consume(bytes.empty() ? 0 : 1);
             heldReturn_ = false;
             lineStarted_ = false;
             ending_ = Ending::carriageReturn;
             continue;
         }
-        if (byte < 0) {
-            return n;
-        }
         lineStarted_ = true;
         if (heldReturn_) {
+            // The byte after it stays for the next round.
             heldReturn_ = false;
-            buffer[n++] = '\r';
-            pushedBack_ = byte;
+            buffer[done++] = '\r';
             continue;
         }
+        const char byte = static_cast<char>(bytes.front());
+        source.Consume(1);
         if (byte == '\r') {
             heldReturn_ = true;
             continue;
         }
-        buffer[n++] = static_cast<char>(byte);
+        buffer[done++] = byte;
     }
-    return n;
+    return true;
 }
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host

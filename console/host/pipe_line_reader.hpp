@@ -7,29 +7,22 @@
 
 #include <cstdint>
 
-namespace conkit::host::terminal {
+#include "console/host/byte_source.hpp"
 
-// Where the bytes come from.
-class ByteStream {
-  public:
-    // The next byte, waiting for it if need be; -1 at the end of the input.
-    virtual int NextByte() = 0;
-
-  protected:
-    ~ByteStream() = default;
-};
+namespace conkit::host {
 
 class PipeLineReader {
   public:
-    // Copies up to count characters of the current line to buffer, waiting
-    // for them; stops after the LF that ends a line. Returns the number
-    // copied, 0 at the end of the input.
-    std::uint32_t Read(ByteStream& stream, char* buffer, std::uint32_t count);
+    // Copies characters of the current line from the bytes ready in source
+    // to buffer, from buffer[done] on, counting them in done. Returns true
+    // once the read is over: the LF that ends a line copied, count
+    // characters copied or the input ended (0 copied in all: its end).
+    // Returns false when it needs bytes that have not come yet: the caller
+    // waits for them and calls again with the same buffer and done.
+    bool Read(ByteSource& source, char* buffer, std::uint32_t count, std::uint32_t& done);
 
     // True while a line has been handed out only in part.
-    bool InLine() const {
-        return lineStarted_ || heldReturn_ || pushedBack_ >= 0 || ending_ != Ending::none;
-    }
+    bool InLine() const { return lineStarted_ || heldReturn_ || ending_ != Ending::none; }
 
   private:
     enum class Ending : std::uint8_t { none, carriageReturn, lineFeed };
@@ -38,9 +31,7 @@ class PipeLineReader {
     Ending ending_ = Ending::none;
     // A CR that may be the first half of a CR LF.
     bool heldReturn_ = false;
-    // A byte read ahead that belongs to the next call.
-    int pushedBack_ = -1;
     bool lineStarted_ = false;
 };
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host

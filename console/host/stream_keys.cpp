@@ -20,7 +20,7 @@ void StreamKeys::DecodeReady(std::chrono::milliseconds now) {
     source_.Consume(bytes.size());
     if (source_.Ended()) {
         // No more bytes can complete a sequence: a trailing ESC is the key.
-        decoder_.Expire(now + terminal::KeyDecoder::kEscapeTimeout, *this);
+        decoder_.Expire(now + decoding::KeyDecoder::kEscapeTimeout, *this);
     }
 }
 

@@ -5,38 +5,23 @@
 #pragma once
 
 #include <chrono>
-#include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <span>
 
+#include "console/host/byte_source.hpp"
 #include "console/host/decoding/key_decoder.hpp"
 #include "console/host/input_queue.hpp"
 
 namespace conkit::host {
 
-// The bytes of the input that have arrived, taken without waiting.
-class ReadyBytes {
-  public:
-    // When nothing is buffered, takes what has arrived without waiting for
-    // more. Returns the bytes buffered.
-    virtual std::span<const std::uint8_t> FillReady() = 0;
-    virtual void Consume(std::size_t count) = 0;
-    // True once a read found the end of the input.
-    virtual bool Ended() const = 0;
-
-  protected:
-    ~ReadyBytes() = default;
-};
-
 // The steady clock in milliseconds, as the decoder takes its times.
 std::chrono::milliseconds SteadyNow();
 
-class StreamKeys final : private terminal::DecoderSink {
+class StreamKeys final : private decoding::DecoderSink {
   public:
     // replies, when given, receives the terminal's answers to queries;
     // without it such bytes are dropped, as a file or a pipe answers none.
-    explicit StreamKeys(ReadyBytes& source, terminal::ReplySink* replies = nullptr)
+    explicit StreamKeys(ByteSource& source, decoding::ReplySink* replies = nullptr)
         : source_(source), replies_(replies) {}
 
     // When the queue is empty, decodes an ESC that waited past its timeout
@@ -66,9 +51,9 @@ class StreamKeys final : private terminal::DecoderSink {
     bool CursorPositionReported(std::uint32_t row, std::uint32_t column) override;
     void ModeReported(std::uint32_t mode, std::uint32_t state) override;
 
-    ReadyBytes& source_;
-    terminal::ReplySink* replies_;
-    terminal::KeyDecoder decoder_;
+    ByteSource& source_;
+    decoding::ReplySink* replies_;
+    decoding::KeyDecoder decoder_;
     InputQueue queue_;
 };
 

@@ -5,34 +5,22 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "console/console_state.hpp"
 #include "tests/testing/memory_console.hpp"
 
 namespace conkit {
 namespace {
 
-using host::Operation;
+using host::memory::Operation;
 
 class OutputTest : public testing::MemoryConsoleTest {
   protected:
     std::ptrdiff_t CountOf(Operation operation) {
         const auto& log = console().Log();
-        return std::count_if(log.begin(), log.end(), [&](const host::LogEntry& entry) {
+        return std::count_if(log.begin(), log.end(), [&](const host::memory::LogEntry& entry) {
             return entry.operation == operation;
         });
     }
 };
-
-TEST_F(OutputTest, FirstOutputFetchesTheHandlesAndLaterOnesDoNot) {
-    SetCursorAt(3, 4);
-    EmitChar('x');
-    ApplyTextAttribute(0x1F);
-    EmitText("yz");
-    EXPECT_EQ(CountOf(Operation::getStdHandle), 2);
-    EXPECT_EQ(consoleReady, 1);
-    EXPECT_EQ(console().Log().front().operation, Operation::getStdHandle);
-    EXPECT_EQ(console().RowText(4, 3, 3), "xyz");
-}
 
 TEST_F(OutputTest, EmptyTextIsOneWriteOfZeroCharacters) {
     EmitText("");

@@ -58,7 +58,7 @@ void Check(bool condition) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static conkit::host::MemoryHost console(80, 25);
+    static conkit::host::memory::MemoryHost console(80, 25);
     conkit::host::InstallHost(console);
     console.ClearTrace();
 

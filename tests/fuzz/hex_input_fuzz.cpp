@@ -53,7 +53,7 @@ void CheckAgainstStoredLine(conkit::UnsignedConversion result) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    auto console = std::make_unique<conkit::host::MemoryHost>(40, 5);
+    auto console = std::make_unique<conkit::host::memory::MemoryHost>(40, 5);
     conkit::host::InstallHost(*console);
     conkit::host::ResetConsoleState();
     for (std::size_t i = 0; i < size; ++i) {

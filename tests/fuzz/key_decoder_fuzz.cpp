@@ -12,8 +12,8 @@
 namespace {
 
 using conkit::host::InputRecord;
-using conkit::host::terminal::DecoderSink;
-using conkit::host::terminal::KeyDecoder;
+using conkit::host::decoding::DecoderSink;
+using conkit::host::decoding::KeyDecoder;
 using std::chrono::milliseconds;
 
 class CheckingSink final : public DecoderSink {

@@ -12,7 +12,7 @@ namespace conkit::game {
 namespace {
 
 using host::Cell;
-using host::Paint;
+using host::memory::Paint;
 
 constexpr std::uint16_t kUntouchedAttribute = 0x07;
 constexpr std::uint32_t kKeyB = 0x3062;
@@ -39,8 +39,8 @@ class GameTest : public testing::MemoryConsoleTest {
         for (std::uint16_t row = 0; row < 25; ++row) {
             for (std::uint16_t column = 0; column < 80; ++column) {
                 std::uint32_t written = 0;
-                console().WriteConsoleOutputCharacterA(host::MemoryHost::kOutputHandle, "~", 1,
-                                                       {column, row}, &written);
+                console().WriteConsoleOutputCharacterA(host::memory::MemoryHost::kOutputHandle, "~",
+                                                       1, {column, row}, &written);
             }
         }
     }

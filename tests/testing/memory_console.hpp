@@ -30,7 +30,7 @@ inline host::KeyEventRecord KeyDown(std::uint16_t virtualKey, std::uint8_t scan,
 class MemoryConsoleTest : public ::testing::Test {
   protected:
     explicit MemoryConsoleTest(std::uint16_t columns = 80, std::uint16_t rows = 25)
-        : console_(std::make_unique<host::MemoryHost>(columns, rows)),
+        : console_(std::make_unique<host::memory::MemoryHost>(columns, rows)),
           previous_(host::ExchangeHost(console_.get())) {
         host::ResetConsoleState();
     }
@@ -40,7 +40,7 @@ class MemoryConsoleTest : public ::testing::Test {
         host::ResetConsoleState();
     }
 
-    host::MemoryHost& console() { return *console_; }
+    host::memory::MemoryHost& console() { return *console_; }
 
     // Queues the key presses that type text; "\r" is Enter.
     void Type(std::string_view text) {
@@ -53,8 +53,8 @@ class MemoryConsoleTest : public ::testing::Test {
     // order.
     std::vector<std::string> Writes() const {
         std::vector<std::string> texts;
-        for (const host::LogEntry& entry : console_->Log()) {
-            if (entry.operation == host::Operation::writeConsole) {
+        for (const host::memory::LogEntry& entry : console_->Log()) {
+            if (entry.operation == host::memory::Operation::writeConsole) {
                 texts.push_back(entry.text);
             }
         }
@@ -62,7 +62,7 @@ class MemoryConsoleTest : public ::testing::Test {
     }
 
   private:
-    std::unique_ptr<host::MemoryHost> console_;
+    std::unique_ptr<host::memory::MemoryHost> console_;
     host::ConsoleHost* previous_;
 };
 

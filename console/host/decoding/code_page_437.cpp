@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 namespace {
 
 // clang-format off
@@ -92,4 +92,4 @@ std::uint32_t EncodeUtf8(char32_t code, char out[4]) {
     return 4;
 }
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 
 // The character a cell holding byte shows: ASCII as itself, 0x00 as a space,
 // 0x01-0x1F and 0x7F as their display glyphs, 0x80-0xFF as code page 437.
@@ -21,4 +21,4 @@ std::uint8_t UnicodeToCp437(char32_t code);
 // beyond U+10FFFF and surrogates are written as U+FFFD.
 std::uint32_t EncodeUtf8(char32_t code, char out[4]);
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

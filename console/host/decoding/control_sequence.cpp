@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 
 std::uint32_t ControlSequence::Value(std::size_t index, std::size_t sub,
                                      std::uint32_t fallback) const {
@@ -68,4 +68,4 @@ SequenceScan ScanControlSequence(const std::uint8_t* bytes, std::size_t count,
     return {SequenceStatus::incomplete, count};
 }
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 
 struct ControlSequence {
     static constexpr std::size_t kMaxParameters = 8;
@@ -51,4 +51,4 @@ struct SequenceScan {
 SequenceScan ScanControlSequence(const std::uint8_t* bytes, std::size_t count,
                                  ControlSequence& sequence);
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

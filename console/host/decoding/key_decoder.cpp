@@ -21,7 +21,7 @@
 #include "console/host/decoding/us_keyboard.hpp"
 #include "console/host/decoding/utf8_reader.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 namespace {
 
 constexpr std::uint8_t kEscape = 0x1B;
@@ -248,4 +248,4 @@ std::size_t KeyDecoder::DecodeText(std::size_t offset, std::uint32_t extraState,
     return offset + read.length;
 }
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

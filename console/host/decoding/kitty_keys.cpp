@@ -6,7 +6,7 @@
 #include "console/host/decoding/modifier_parameter.hpp"
 #include "console/host/decoding/us_keyboard.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 namespace {
 
 constexpr char32_t kLargestCodePoint = 0x10FFFF;
@@ -169,4 +169,4 @@ std::optional<KeyEventRecord> ModifiedOtherKey(const ControlSequence& sequence) 
     return CodeKey(CodePoint(sequence.Value(2, 0, 0)), 0, 0, *modifiers);
 }
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

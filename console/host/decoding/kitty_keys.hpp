@@ -12,7 +12,7 @@
 #include "conkit/host/console_types.hpp"
 #include "console/host/decoding/control_sequence.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 
 // The key event of a CSI ... u report; nothing for a key this keyboard does
 // not have or a report out of range.
@@ -22,4 +22,4 @@ std::optional<KeyEventRecord> KittyKey(const ControlSequence& sequence);
 // range.
 std::optional<KeyEventRecord> ModifiedOtherKey(const ControlSequence& sequence);
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

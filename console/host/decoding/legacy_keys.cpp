@@ -1,6 +1,6 @@
 #include "console/host/decoding/legacy_keys.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 
 KeyShape CsiFinalKey(std::uint8_t final) {
     switch (final) {
@@ -88,4 +88,4 @@ KeyShape LinuxConsoleKey(std::uint8_t letter) {
     return {};
 }
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

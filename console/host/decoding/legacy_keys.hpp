@@ -15,7 +15,7 @@
 
 #include "console/host/decoding/us_keyboard.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 
 // The key of a CSI sequence with final byte final and no other meaning than
 // the key; an empty shape when there is none.
@@ -31,4 +31,4 @@ KeyShape Ss3Key(std::uint8_t final);
 // none.
 KeyShape LinuxConsoleKey(std::uint8_t letter);
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

@@ -2,7 +2,7 @@
 
 #include "console/host/decoding/us_keyboard.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 
 std::optional<Modifiers> ReadModifiers(const ControlSequence& sequence, std::size_t index) {
     const std::uint32_t encoded = sequence.Value(index, 0, 1);
@@ -26,4 +26,4 @@ KeyEventRecord WithModifiers(KeyEventRecord record, const Modifiers& modifiers) 
     return record;
 }
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

@@ -12,7 +12,7 @@
 #include "conkit/host/console_types.hpp"
 #include "console/host/decoding/control_sequence.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 
 struct Modifiers {
     // The control-key state bits of Shift, Alt, Ctrl, Caps Lock and Num
@@ -29,4 +29,4 @@ std::optional<Modifiers> ReadModifiers(const ControlSequence& sequence, std::siz
 // record with the modifiers' control-key state added and their key-down flag.
 KeyEventRecord WithModifiers(KeyEventRecord record, const Modifiers& modifiers);
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

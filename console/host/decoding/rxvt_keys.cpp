@@ -3,7 +3,7 @@
 #include "console/host/decoding/legacy_keys.hpp"
 #include "console/host/decoding/us_keyboard.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 namespace {
 
 struct NumberedKey {
@@ -84,4 +84,4 @@ std::optional<KeyEventRecord> RxvtSs3Key(const ControlSequence& sequence) {
     return KeyWith(ArrowOfLowerCase(sequence.final), kCtrlBit);
 }
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

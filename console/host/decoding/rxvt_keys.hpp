@@ -16,7 +16,7 @@
 #include "conkit/host/console_types.hpp"
 #include "console/host/decoding/control_sequence.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 
 // The key of a CSI sequence in one of the forms above; nothing for any
 // other sequence.
@@ -25,4 +25,4 @@ std::optional<KeyEventRecord> RxvtCsiKey(const ControlSequence& sequence);
 // The key of SS3 a-d; nothing for any other SS3 sequence.
 std::optional<KeyEventRecord> RxvtSs3Key(const ControlSequence& sequence);
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

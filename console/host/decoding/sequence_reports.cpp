@@ -10,7 +10,7 @@
 #include "console/host/decoding/us_keyboard.hpp"
 #include "console/host/decoding/win32_input_mode.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 namespace {
 
 // The number CSI 27 ; modifiers ; code ~ starts with.
@@ -127,4 +127,4 @@ void ReportLinuxConsoleKey(std::uint8_t letter, DecoderSink& sink) {
     Emit(ShapeKey(LinuxConsoleKey(letter), 0, ControlSequence{}, 1), sink);
 }
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

@@ -16,9 +16,9 @@
 #include <cstdint>
 
 #include "console/host/decoding/control_sequence.hpp"
-#include "console/host/decoding/key_decoder.hpp"
+#include "console/host/decoding/decoder_sink.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 
 // Reports to sink what the CSI sequence means. kittyTerminal: the terminal
 // has answered the kitty keyboard query, so its bare CSI P is F1.
@@ -31,4 +31,4 @@ void ReportSs3(const ControlSequence& sequence, DecoderSink& sink);
 // Reports to sink the key of the Linux console's CSI [ letter.
 void ReportLinuxConsoleKey(std::uint8_t letter, DecoderSink& sink);
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

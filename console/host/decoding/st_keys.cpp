@@ -2,7 +2,7 @@
 
 #include "console/host/decoding/us_keyboard.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 namespace {
 
 struct StForm {
@@ -37,4 +37,4 @@ std::optional<KeyEventRecord> StCsiKey(const ControlSequence& sequence, bool kit
     return std::nullopt;
 }
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

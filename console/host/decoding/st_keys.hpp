@@ -16,11 +16,11 @@
 #include "conkit/host/console_types.hpp"
 #include "console/host/decoding/control_sequence.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 
 // The key of a CSI sequence in one of the forms above; nothing for any
 // other sequence. kittyTerminal: the terminal has answered the kitty
 // keyboard query.
 std::optional<KeyEventRecord> StCsiKey(const ControlSequence& sequence, bool kittyTerminal);
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

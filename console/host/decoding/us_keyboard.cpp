@@ -4,7 +4,7 @@
 
 #include "console/host/decoding/code_page_437.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 namespace {
 
 // Scan codes of the letters "a" to "z".
@@ -208,4 +208,4 @@ std::uint8_t ControlCharacter(std::uint8_t unshifted) {
     }
 }
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

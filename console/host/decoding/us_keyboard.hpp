@@ -6,7 +6,7 @@
 
 #include "conkit/host/console_types.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 
 // One physical key: what a press of it reports before modifiers. A
 // virtualKey of 0 stands for a key this keyboard does not have.
@@ -74,4 +74,4 @@ std::uint8_t ShiftedCharacter(std::uint8_t unshifted);
 // gives 0.
 std::uint8_t ControlCharacter(std::uint8_t unshifted);
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

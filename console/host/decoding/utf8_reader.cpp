@@ -1,6 +1,6 @@
 #include "console/host/decoding/utf8_reader.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 namespace {
 
 bool IsContinuation(std::uint8_t byte) {
@@ -49,4 +49,4 @@ Utf8Read ReadUtf8(const std::uint8_t* bytes, std::size_t count) {
     return {Utf8Status::complete, length, code};
 }
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 
 enum class Utf8Status : std::uint8_t { complete, incomplete, invalid };
 
@@ -21,4 +21,4 @@ struct Utf8Read {
 // off by the end of the range is incomplete.
 Utf8Read ReadUtf8(const std::uint8_t* bytes, std::size_t count);
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

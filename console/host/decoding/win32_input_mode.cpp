@@ -2,7 +2,7 @@
 
 #include "console/host/decoding/code_page_437.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 
 std::optional<KeyEventRecord> Win32InputKey(const ControlSequence& sequence) {
     constexpr std::uint32_t kLargestField = 0xFFFF;
@@ -24,4 +24,4 @@ std::optional<KeyEventRecord> Win32InputKey(const ControlSequence& sequence) {
     return record;
 }
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

@@ -10,10 +10,10 @@
 #include "conkit/host/console_types.hpp"
 #include "console/host/decoding/control_sequence.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 
 // The key event the report carries, its character converted to code page
 // 437 (0 when it has none); nothing when a value does not fit its field.
 std::optional<KeyEventRecord> Win32InputKey(const ControlSequence& sequence);
 
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

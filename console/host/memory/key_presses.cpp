@@ -8,14 +8,14 @@ namespace conkit {
 namespace {
 
 using host::KeyEventRecord;
-using host::terminal::KeyShape;
+using host::decoding::KeyShape;
 
 // The keys without a character that a key code can name besides F1 to F12.
 constexpr KeyShape kNamedKeys[] = {
-    host::terminal::kUpKey,     host::terminal::kDownKey,     host::terminal::kLeftKey,
-    host::terminal::kRightKey,  host::terminal::kHomeKey,     host::terminal::kEndKey,
-    host::terminal::kPageUpKey, host::terminal::kPageDownKey, host::terminal::kInsertKey,
-    host::terminal::kDeleteKey,
+    host::decoding::kUpKey,     host::decoding::kDownKey,     host::decoding::kLeftKey,
+    host::decoding::kRightKey,  host::decoding::kHomeKey,     host::decoding::kEndKey,
+    host::decoding::kPageUpKey, host::decoding::kPageDownKey, host::decoding::kInsertKey,
+    host::decoding::kDeleteKey,
 };
 
 // The key code PollKey reports for press.
@@ -31,9 +31,9 @@ std::uint32_t KeyCodeOf(const KeyEventRecord& press) {
 KeyEventRecord MakeCharacterPress(char character) {
     const auto byte = static_cast<std::uint8_t>(character);
     if (byte >= 0x80) {
-        return host::terminal::KeyDown({host::terminal::kPacketVirtualKey, 0, byte}, 0);
+        return host::decoding::KeyDown({host::decoding::kPacketVirtualKey, 0, byte}, 0);
     }
-    return host::terminal::KeyForByte(byte);
+    return host::decoding::KeyForByte(byte);
 }
 
 KeyEventRecord MakeKeyPress(std::uint32_t keyCode) {
@@ -42,14 +42,14 @@ KeyEventRecord MakeKeyPress(std::uint32_t keyCode) {
         return typed;
     }
     for (const KeyShape& shape : kNamedKeys) {
-        const KeyEventRecord press = host::terminal::KeyDown(shape, 0);
+        const KeyEventRecord press = host::decoding::KeyDown(shape, 0);
         if (KeyCodeOf(press) == keyCode) {
             return press;
         }
     }
     for (std::uint32_t number = 1; number <= 12; ++number) {
         const KeyEventRecord press =
-            host::terminal::KeyDown(host::terminal::FunctionKey(number), 0);
+            host::decoding::KeyDown(host::decoding::FunctionKey(number), 0);
         if (KeyCodeOf(press) == keyCode) {
             return press;
         }

@@ -8,20 +8,20 @@
 namespace conkit {
 namespace {
 
-host::MemoryHost& HostIn(unsigned char* storage) {
-    return *std::launder(reinterpret_cast<host::MemoryHost*>(storage));
+host::memory::MemoryHost& HostIn(unsigned char* storage) {
+    return *std::launder(reinterpret_cast<host::memory::MemoryHost*>(storage));
 }
 
-const host::MemoryHost& HostIn(const unsigned char* storage) {
-    return *std::launder(reinterpret_cast<const host::MemoryHost*>(storage));
+const host::memory::MemoryHost& HostIn(const unsigned char* storage) {
+    return *std::launder(reinterpret_cast<const host::memory::MemoryHost*>(storage));
 }
 
 }  // namespace
 
 MemoryConsole::MemoryConsole(std::uint16_t columns, std::uint16_t rows) {
-    static_assert(sizeof(host::MemoryHost) <= kStorageSize, "grow MemoryConsole's storage");
-    static_assert(alignof(host::MemoryHost) <= alignof(std::max_align_t));
-    auto* console = new (storage_) host::MemoryHost(columns, rows);
+    static_assert(sizeof(host::memory::MemoryHost) <= kStorageSize, "grow MemoryConsole's storage");
+    static_assert(alignof(host::memory::MemoryHost) <= alignof(std::max_align_t));
+    auto* console = new (storage_) host::memory::MemoryHost(columns, rows);
     previous_ = host::ExchangeHost(console);
     host::ResetConsoleState();
 }

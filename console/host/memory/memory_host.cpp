@@ -1,6 +1,6 @@
 #include "console/host/memory/memory_host.hpp"
 
-namespace conkit::host {
+namespace conkit::host::memory {
 
 MemoryHost::MemoryHost(std::uint16_t columns, std::uint16_t rows) : screen_(columns, rows) {}
 
@@ -235,4 +235,4 @@ std::string MemoryHost::RowText(std::uint16_t row, std::uint16_t column,
     return text;
 }
 
-}  // namespace conkit::host
+}  // namespace conkit::host::memory

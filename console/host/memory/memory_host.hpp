@@ -16,7 +16,7 @@
 #include "console/host/line_editor.hpp"
 #include "console/host/screen_buffer.hpp"
 
-namespace conkit::host {
+namespace conkit::host::memory {
 
 enum class Operation : std::uint8_t {
     getStdHandle,
@@ -144,4 +144,4 @@ class MemoryHost final : public ConsoleHost, private EchoTarget {
     std::vector<Paint> paints_;
 };
 
-}  // namespace conkit::host
+}  // namespace conkit::host::memory

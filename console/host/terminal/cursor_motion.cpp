@@ -1,5 +1,7 @@
 #include "console/host/terminal/cursor_motion.hpp"
 
+#include "console/host/terminal/decimal_text.hpp"
+
 namespace conkit::host::terminal {
 namespace {
 
@@ -99,15 +101,8 @@ void MotionBytes::Add(const char* bytes, std::size_t count) {
 }
 
 void MotionBytes::AddDecimal(std::uint32_t n) {
-    char digits[10];
-    std::size_t length = 0;
-    do {
-        digits[length++] = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n != 0);
-    while (length > 0) {
-        Add(digits[--length]);
-    }
+    const DecimalText text(n);
+    Add(text.Data(), text.Length());
 }
 
 MotionBytes PlanMove(std::optional<Coord> from, Coord to, bool lineFeed,

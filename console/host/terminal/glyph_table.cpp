@@ -37,8 +37,8 @@ GlyphTable::GlyphTable(bool utf8) {
             glyph.bytes[0] = ' ';
             glyph.length = 1;
         } else if (utf8) {
-            glyph.length = static_cast<std::uint8_t>(
-                EncodeUtf8(Cp437ToUnicode(static_cast<std::uint8_t>(byte)), glyph.bytes.data()));
+            glyph.length = static_cast<std::uint8_t>(decoding::EncodeUtf8(
+                decoding::Cp437ToUnicode(static_cast<std::uint8_t>(byte)), glyph.bytes.data()));
         } else {
             glyph.bytes[0] = Lookalike(byte);
             glyph.length = 1;

@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <span>
 
-#include "console/host/stream_keys.hpp"
+#include "console/host/byte_source.hpp"
 
 namespace conkit::host::terminal {
 
-class InputSource final : public ReadyBytes {
+class InputSource final : public ByteSource {
   public:
     // The most bytes one read takes; small enough that what they decode to
     // always fits in the input queue.

@@ -13,7 +13,7 @@
 
 namespace conkit::host::terminal {
 
-class KeyboardInput final : private ReplySink {
+class KeyboardInput final : private decoding::ReplySink {
   public:
     explicit KeyboardInput(InputSource& source) : source_(source), keys_(source, this) {}
 

@@ -602,17 +602,8 @@ bool TerminalHost::NextKey(InputRecord& record) {
     }
 }
 
-int TerminalHost::NextByte() {
-    for (;;) {
-        const auto bytes = source_.FillReady();
-        if (!bytes.empty()) {
-            const std::uint8_t byte = bytes.front();
-            source_.Consume(1);
-            return byte;
-        }
-        if (source_.Ended()) {
-            return -1;
-        }
+void TerminalHost::AwaitBytes() {
+    while (source_.FillReady().empty() && !source_.Ended()) {
         WaitForInput();
     }
 }
@@ -680,17 +671,16 @@ bool TerminalHost::ReadConsoleA(Handle input, char* buffer, std::uint32_t count,
         *read =
             lineMode || editor_.HasDelivery() ? ReadLine(buffer, count) : ReadTyped(buffer, count);
     } else if (lineMode || pipeLines_.InLine()) {
-        *read = pipeLines_.Read(*this, buffer, count);
-    } else {
-        const int first = NextByte();
-        if (first >= 0) {
-            buffer[(*read)++] = static_cast<char>(first);
-            const auto more = source_.Buffered();
-            const auto n = std::min<std::size_t>(more.size(), count - 1U);
-            std::memcpy(buffer + 1, more.data(), n);
-            source_.Consume(n);
-            *read += static_cast<std::uint32_t>(n);
+        while (!pipeLines_.Read(source_, buffer, count, *read)) {
+            AwaitBytes();
         }
+    } else {
+        AwaitBytes();
+        const auto bytes = source_.FillReady();
+        const auto n = std::min<std::size_t>(bytes.size(), count);
+        std::memcpy(buffer, bytes.data(), n);
+        source_.Consume(n);
+        *read = static_cast<std::uint32_t>(n);
     }
     return true;
 }

@@ -77,10 +77,7 @@
 
 namespace conkit::host::terminal {
 
-class TerminalHost final : public ConsoleHost,
-                           private EchoTarget,
-                           private ByteStream,
-                           private ScrollObserver {
+class TerminalHost final : public ConsoleHost, private EchoTarget, private ScrollObserver {
   public:
     static constexpr Handle kInputHandle = 0x10;
     static constexpr Handle kOutputHandle = 0x20;
@@ -145,9 +142,9 @@ class TerminalHost final : public ConsoleHost,
     // The tty's modes entered, for keys or answers; ask: and the terminal
     // asked its questions.
     void NeedTty(bool ask);
-    // The buffer's rows made the terminal's; readBack: the cursor's row
+    // The buffer's rows made the terminal's; cursorRow: the cursor's row
     // itself is needed, even before any output.
-    void NeedRows(bool readBack);
+    void NeedRows(bool cursorRow);
     // Sends the start-up questions once.
     void Ask();
     // The answers read so far acted on: kitty flags, the cursor's row.
@@ -160,8 +157,11 @@ class TerminalHost final : public ConsoleHost,
     void KnowRows(std::int32_t rowsUp, bool placed);
     // Tells the session where the way out leaves the cursor.
     void UpdateExitPlace();
+    // The program waits: what it drew is sent, the cursor where it writes next.
     void ShowWaiting();
+    // The buffer is about to scroll: the terminal scrolls with it.
     void BeforeScroll() override;
+    // Acts on the resize or the return from a stop the session recorded.
     void ServiceSignals();
     // The prologue of every console call: the session armed, signals
     // handled, output held too long sent, as a C program's line-buffered
@@ -177,26 +177,40 @@ class TerminalHost final : public ConsoleHost,
             SendIfHeldLong();
         }
     }
+    // Sends the collected output once it has waited kLongestHold.
     void SendIfHeldLong();
     // Writes what is collected, with the way out's place brought up to date.
     void Send();
+    // Takes the terminal's new size for the buffer and the renderer.
     void FollowResize();
+    // Ctrl+C and Ctrl+Z are signals while waiting, unless processed input is off.
     void ApplySignalKeys();
     // Cells changed: a line end sends them now, else the next wait, line end
     // or the first call after kLongestHold does.
     void Show(bool lineEnd);
     // Paints the changed cells into the collected output.
     void Render();
+    // A console write: into the buffer, or plain text when the output is no terminal.
     void WriteProcessed(const char* chars, std::uint32_t count);
+    // Collects text for a file or a pipe, a CR directly before an LF dropped.
     void WritePlain(const char* chars, std::uint32_t count);
+    // The line editor's echo of what is typed, shown at once.
     void Echo(const char* chars, std::uint32_t count) override;
+    // Where the echo starts and how wide its row is, for the line editor.
     EchoLayout Layout() const override;
-    int NextByte() override;
+    // Waits, servicing signals, until input bytes are ready or it ends.
+    void AwaitBytes();
+    // The next key event, waiting for it; false once the input has ended.
     bool NextKey(InputRecord& record);
+    // Waits in the kernel for bytes, a handled signal or a sequence's deadline.
     void WaitForInput();
+    // Decodes what has come without waiting and acts on the answers.
     void PumpKeys();
+    // A key awaited after the input's end: says so and ends the process.
     [[noreturn]] void EndOfInput();
+    // A line-mode read from the terminal, through the line editor.
     std::uint32_t ReadLine(char* buffer, std::uint32_t count);
+    // A read without line mode: the characters typed, waiting for the first.
     std::uint32_t ReadTyped(char* buffer, std::uint32_t count);
     // The session's hook on every way out: collected output written.
     static void OnLeave(LeaveReason reason);

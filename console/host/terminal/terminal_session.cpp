@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "console/host/terminal/decimal_text.hpp"
 #include "console/host/terminal/system_calls.hpp"
 #include "console/host/terminal/terminal_writer.hpp"
 
@@ -66,17 +67,7 @@ class SmallText {
             bytes_[length_++] = *text++;
         }
     }
-    void AddDecimal(std::uint32_t n) {
-        char digits[10];
-        int count = 0;
-        do {
-            digits[count++] = static_cast<char>('0' + n % 10);
-            n /= 10;
-        } while (n != 0);
-        while (count > 0 && length_ < sizeof(bytes_)) {
-            bytes_[length_++] = digits[--count];
-        }
-    }
+    void AddDecimal(std::uint32_t n) { Add(DecimalText(n).Data()); }
     void WriteTo(int fd) const {
         if (length_ > 0) {
             WriteAll(fd, bytes_, length_);

@@ -7,6 +7,8 @@
 #include <csignal>
 #include <cstring>
 
+#include "console/host/terminal/decimal_text.hpp"
+
 namespace conkit::host::terminal {
 namespace {
 
@@ -73,15 +75,8 @@ void TerminalWriter::Append(const char* bytes, std::size_t count) {
 }
 
 void TerminalWriter::AppendDecimal(std::uint32_t n) {
-    char digits[10];
-    std::size_t length = 0;
-    do {
-        digits[length++] = static_cast<char>('0' + n % 10);
-        n /= 10;
-    } while (n != 0);
-    while (length > 0) {
-        Append(digits[--length]);
-    }
+    const DecimalText text(n);
+    Append(text.Data(), text.Length());
 }
 
 void TerminalWriter::BeginFrame() {

@@ -5,7 +5,7 @@
 #include "console/host/win32/handle_bytes.hpp"
 #include "console/host/win32/native_handle.hpp"
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 
 void HandleBytes::Use(Handle input) {
     if (input == input_) {
@@ -49,14 +49,10 @@ std::span<const std::uint8_t> HandleBytes::FillReady() {
     return Buffered();
 }
 
-int HandleBytes::NextByte() {
+void HandleBytes::AwaitBytes() {
     if (begin_ == end_ && !ended_) {
         Fill(true);
     }
-    if (begin_ == end_) {
-        return -1;
-    }
-    return buffer_[begin_++];
 }
 
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

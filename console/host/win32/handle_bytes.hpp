@@ -10,13 +10,12 @@
 #include <span>
 
 #include "conkit/host/console_types.hpp"
-#include "console/host/pipe_line_reader.hpp"
-#include "console/host/stream_keys.hpp"
+#include "console/host/byte_source.hpp"
 #include "console/host/win32/pipe_reader.hpp"
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 
-class HandleBytes final : public ReadyBytes, public terminal::ByteStream {
+class HandleBytes final : public ByteSource {
   public:
     // As the terminal host's: what one read decodes to always fits in the
     // input queue.
@@ -28,8 +27,8 @@ class HandleBytes final : public ReadyBytes, public terminal::ByteStream {
     std::span<const std::uint8_t> FillReady() override;
     void Consume(std::size_t count) override;
     bool Ended() const override { return ended_; }
-    // Waits for a byte when none is buffered; -1 at the end of the input.
-    int NextByte() override;
+    // When nothing is buffered, waits for bytes or the end of the input.
+    void AwaitBytes();
 
   private:
     std::span<const std::uint8_t> Buffered() const;
@@ -45,4 +44,4 @@ class HandleBytes final : public ReadyBytes, public terminal::ByteStream {
     bool ended_ = false;
 };
 
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

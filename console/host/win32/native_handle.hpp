@@ -3,7 +3,7 @@
 
 #include "conkit/host/console_types.hpp"
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 
 inline void* NativeHandle(Handle handle) {
     return reinterpret_cast<void*>(handle);
@@ -13,4 +13,4 @@ inline Handle SeamHandle(void* handle) {
     return reinterpret_cast<Handle>(handle);
 }
 
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

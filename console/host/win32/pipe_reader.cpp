@@ -7,7 +7,7 @@
 #include "console/host/win32/native_handle.hpp"
 #include "console/host/win32/pipe_reader.hpp"
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 namespace {
 
 void CloseIfOpen(void*& handle) {
@@ -71,4 +71,4 @@ std::size_t PipeReader::Take(std::uint8_t* bytes, bool wait, bool* ended) {
     return size;
 }
 
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

@@ -11,7 +11,7 @@
 
 #include "conkit/host/console_types.hpp"
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 
 class PipeReader {
   public:
@@ -38,4 +38,4 @@ class PipeReader {
     bool ended_ = false;
 };
 
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

@@ -3,7 +3,7 @@
 namespace conkit::host {
 
 ConsoleHost& PlatformHost() {
-    static Win32Host host;
+    static win32::Win32Host host;
     return host;
 }
 

@@ -9,7 +9,7 @@
 #include "console/host/win32/native_handle.hpp"
 #include "console/host/win32/redirected_output.hpp"
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 namespace {
 
 constexpr std::uint32_t kCapacity = 36 * 1024;
@@ -83,4 +83,4 @@ bool CollectRedirected(Handle output, const char* chars, std::uint32_t count) {
     return !failed;
 }
 
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

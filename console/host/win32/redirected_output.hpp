@@ -10,7 +10,7 @@
 
 #include "conkit/host/console_types.hpp"
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 
 // True when output is no console (a file or a pipe). The answer is kept
 // for the last handle asked about: under Wine each console call that fails
@@ -24,4 +24,4 @@ bool CollectRedirected(Handle output, const char* chars, std::uint32_t count);
 // Writes what is collected.
 void FlushRedirected();
 
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

@@ -16,7 +16,7 @@
 
 #include "conkit/host/console_host.hpp"
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 
 class Win32Host final : public ConsoleHost {
   public:
@@ -57,4 +57,4 @@ class Win32Host final : public ConsoleHost {
     [[noreturn]] void EndOfInput();
 };
 
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

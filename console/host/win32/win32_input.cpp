@@ -14,7 +14,7 @@
 #include "console/host/win32/win32_host.hpp"
 #include "console/host/win32/wine_corrections.hpp"
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 namespace {
 
 // Records pass through here on their way to the caller, so one peek or read
@@ -65,7 +65,7 @@ bool IsConsole(Handle input) {
 // stream.
 HandleBytes streamBytes;
 StreamKeys streamKeys(streamBytes);
-terminal::PipeLineReader streamLines;
+PipeLineReader streamLines;
 
 }  // namespace
 
@@ -128,7 +128,11 @@ bool Win32Host::ReadConsoleA(Handle input, char* buffer, std::uint32_t count, st
     if (!IsConsole(input)) {
         // Lines ended by LF or CR LF, given with CR LF as a console gives them.
         streamBytes.Use(input);
-        *read = streamLines.Read(streamBytes, buffer, count);
+        std::uint32_t done = 0;
+        while (!streamLines.Read(streamBytes, buffer, count, done)) {
+            streamBytes.AwaitBytes();
+        }
+        *read = done;
         return true;
     }
     DWORD done = 0;
@@ -137,4 +141,4 @@ bool Win32Host::ReadConsoleA(Handle input, char* buffer, std::uint32_t count, st
     return ok != FALSE;
 }
 
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

@@ -10,7 +10,7 @@
 #include "console/host/win32/win32_host.hpp"
 #include "console/host/win32/wine_corrections.hpp"
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 namespace {
 
 COORD ToCoord(Coord position) {
@@ -144,4 +144,4 @@ bool Win32Host::ReadConsoleOutputAttribute(Handle output, std::uint16_t* attribu
     return ok != FALSE;
 }
 
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

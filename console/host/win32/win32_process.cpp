@@ -9,7 +9,7 @@
 #include "console/host/win32/redirected_output.hpp"
 #include "console/host/win32/win32_host.hpp"
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 namespace {
 
 char modulePath[MAX_PATH + 1] = {};
@@ -58,4 +58,4 @@ void Win32Host::EndOfInput() {
     ExitProcess(kInputEndedStatus);
 }
 
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

@@ -4,7 +4,7 @@
 
 #include "console/host/screen_buffer.hpp"
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 namespace {
 
 constexpr std::uint16_t kVirtualKeyEscape = 0x1B;
@@ -83,4 +83,4 @@ std::uint32_t PieceUpToWrap(CursorWalk& walk, const char* chars, std::uint32_t c
     return count;
 }
 
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

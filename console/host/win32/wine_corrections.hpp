@@ -9,7 +9,7 @@
 
 #include "conkit/host/console_types.hpp"
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 
 // Escape reaches a Wine console with character 0; the key carries 0x1B.
 // A character typed from a terminal that Wine finds on no key of its
@@ -50,4 +50,4 @@ class CursorWalk {
 // first piece of chars (count when nothing wraps), walking over it.
 std::uint32_t PieceUpToWrap(CursorWalk& walk, const char* chars, std::uint32_t count);
 
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

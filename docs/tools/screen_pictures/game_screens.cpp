@@ -49,7 +49,7 @@ std::span<const GameScreen> GameScreens() {
 }
 
 std::string DrawGameScreen(const GameScreen& screen) {
-    host::MemoryHost console(80, 25);
+    host::memory::MemoryHost console(80, 25);
     host::InstallHost(console);
     host::ResetConsoleState();
     game::gameState = game::GameState{};

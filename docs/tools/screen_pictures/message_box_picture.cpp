@@ -9,7 +9,7 @@
 namespace conkit::pictures {
 
 std::string DrawQuestionBox() {
-    host::MemoryHost console(80, 25);
+    host::memory::MemoryHost console(80, 25);
     host::InstallHost(console);
     host::ResetConsoleState();
     // No key ever comes: once the box has waited this long the memory

@@ -31,7 +31,7 @@ std::uint8_t Foreground(std::uint16_t attribute) {
 // A cell shows its character in code page 437, as a terminal would; a blank
 // or a zero byte paints only the background.
 char32_t Glyph(std::uint8_t character) {
-    return host::terminal::Cp437ToUnicode(character);
+    return host::decoding::Cp437ToUnicode(character);
 }
 
 bool Shows(std::uint8_t character) {

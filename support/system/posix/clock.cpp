@@ -5,7 +5,7 @@
 
 #include <chrono>
 
-#include "support/system/posix/posix_system.hpp"
+#include "support/system/platform_services.hpp"
 
 namespace conkit::os {
 namespace {
@@ -40,15 +40,15 @@ void ReadClock(BreakDown breakDown, SystemTime* time) {
 
 }  // namespace
 
-void PosixSystem::GetLocalTime(SystemTime* time) {
+void PlatformServices::GetLocalTime(SystemTime* time) {
     ReadClock(localtime_r, time);
 }
 
-void PosixSystem::GetSystemTime(SystemTime* time) {
+void PlatformServices::GetSystemTime(SystemTime* time) {
     ReadClock(gmtime_r, time);
 }
 
-bool PosixSystem::SystemTimeToFileTime(const SystemTime* time, std::uint64_t* fileTime) {
+bool PlatformServices::SystemTimeToFileTime(const SystemTime* time, std::uint64_t* fileTime) {
     using namespace std::chrono;
     const year_month_day date{year{time->year}, month{time->month}, day{time->day}};
     if (time->year < kFirstYear || time->year > kLastYear || !date.ok() || time->hour > 23 ||

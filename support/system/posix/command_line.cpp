@@ -2,8 +2,8 @@
 // the process (process_arguments.hpp); when it tells none, it is empty.
 #include <cstdint>
 
+#include "support/system/platform_services.hpp"
 #include "support/system/posix/argument_joining.hpp"
-#include "support/system/posix/posix_system.hpp"
 #include "support/system/posix/process_arguments.hpp"
 
 namespace conkit::os {
@@ -25,7 +25,7 @@ const char* BuildCommandLine() {
 
 }  // namespace
 
-const char* PosixSystem::GetCommandLineA() {
+const char* PlatformServices::GetCommandLineA() {
     static const char* const line = BuildCommandLine();
     return line;
 }

@@ -3,16 +3,16 @@
 #include <cerrno>
 #include <cstring>
 
-#include "support/system/posix/posix_system.hpp"
+#include "support/system/platform_services.hpp"
 
 namespace conkit::os {
 
-std::uint32_t PosixSystem::GetLastError() {
+std::uint32_t PlatformServices::GetLastError() {
     return static_cast<std::uint32_t>(errno);
 }
 
-std::uint32_t PosixSystem::FormatMessageA(std::uint32_t /*flags*/, std::uint32_t code,
-                                          char** text) {
+std::uint32_t PlatformServices::FormatMessageA(std::uint32_t /*flags*/, std::uint32_t code,
+                                               char** text) {
     // strerror names unknown codes "Unknown error N"; that is no text for them.
     const int number = static_cast<int>(code);
     if (code > 0x7FFFFFFFU || std::strncmp(std::strerror(number), "Unknown error", 13) == 0) {
@@ -22,6 +22,6 @@ std::uint32_t PosixSystem::FormatMessageA(std::uint32_t /*flags*/, std::uint32_t
     return static_cast<std::uint32_t>(std::strlen(*text));
 }
 
-void PosixSystem::LocalFree(char* /*text*/) {}
+void PlatformServices::LocalFree(char* /*text*/) {}
 
 }  // namespace conkit::os

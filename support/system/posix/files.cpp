@@ -11,8 +11,8 @@
 #include <cerrno>
 #include <climits>
 
+#include "support/system/platform_services.hpp"
 #include "support/system/posix/pipe_signal.hpp"
-#include "support/system/posix/posix_system.hpp"
 
 namespace conkit::os {
 namespace {
@@ -87,8 +87,9 @@ bool WriteAll(int fd, const unsigned char* bytes, std::uint32_t count, std::uint
 
 }  // namespace
 
-FileHandle PosixSystem::CreateFileA(const char* name, std::uint32_t access, std::uint32_t shareMode,
-                                    std::uint32_t disposition, std::uint32_t /*attributes*/) {
+FileHandle PlatformServices::CreateFileA(const char* name, std::uint32_t access,
+                                         std::uint32_t shareMode, std::uint32_t disposition,
+                                         std::uint32_t /*attributes*/) {
     const int flags = OpenFlags(access, disposition);
     if (name == nullptr || shareMode != 0 || flags == -1) {
         errno = EINVAL;
@@ -110,8 +111,8 @@ FileHandle PosixSystem::CreateFileA(const char* name, std::uint32_t access, std:
     return static_cast<FileHandle>(fd);
 }
 
-bool PosixSystem::ReadFile(FileHandle file, void* buffer, std::uint32_t count,
-                           std::uint32_t* read) {
+bool PlatformServices::ReadFile(FileHandle file, void* buffer, std::uint32_t count,
+                                std::uint32_t* read) {
     *read = 0;
     const int fd = DescriptorOf(file);
     if (fd == -1) {
@@ -129,8 +130,8 @@ bool PosixSystem::ReadFile(FileHandle file, void* buffer, std::uint32_t count,
     return true;
 }
 
-bool PosixSystem::WriteFile(FileHandle file, const void* buffer, std::uint32_t count,
-                            std::uint32_t* written) {
+bool PlatformServices::WriteFile(FileHandle file, const void* buffer, std::uint32_t count,
+                                 std::uint32_t* written) {
     *written = 0;
     const int fd = DescriptorOf(file);
     if (fd == -1) {
@@ -145,7 +146,7 @@ bool PosixSystem::WriteFile(FileHandle file, const void* buffer, std::uint32_t c
     return complete;
 }
 
-bool PosixSystem::CloseHandle(FileHandle file) {
+bool PlatformServices::CloseHandle(FileHandle file) {
     const int fd = DescriptorOf(file);
     if (fd == -1) {
         errno = EBADF;

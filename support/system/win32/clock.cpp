@@ -4,7 +4,7 @@
 #define NOMINMAX
 #include <windows.h>
 
-#include "support/system/win32/windows_system.hpp"
+#include "support/system/platform_services.hpp"
 
 namespace conkit::os {
 namespace {
@@ -21,19 +21,19 @@ SYSTEMTIME ToNative(const SystemTime& time) {
 
 }  // namespace
 
-void WindowsSystem::GetLocalTime(SystemTime* time) {
+void PlatformServices::GetLocalTime(SystemTime* time) {
     SYSTEMTIME native{};
     ::GetLocalTime(&native);
     *time = FromNative(native);
 }
 
-void WindowsSystem::GetSystemTime(SystemTime* time) {
+void PlatformServices::GetSystemTime(SystemTime* time) {
     SYSTEMTIME native{};
     ::GetSystemTime(&native);
     *time = FromNative(native);
 }
 
-bool WindowsSystem::SystemTimeToFileTime(const SystemTime* time, std::uint64_t* fileTime) {
+bool PlatformServices::SystemTimeToFileTime(const SystemTime* time, std::uint64_t* fileTime) {
     const SYSTEMTIME native = ToNative(*time);
     FILETIME converted{};
     if (::SystemTimeToFileTime(&native, &converted) == FALSE) {

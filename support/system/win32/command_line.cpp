@@ -2,11 +2,11 @@
 #define NOMINMAX
 #include <windows.h>
 
-#include "support/system/win32/windows_system.hpp"
+#include "support/system/platform_services.hpp"
 
 namespace conkit::os {
 
-const char* WindowsSystem::GetCommandLineA() {
+const char* PlatformServices::GetCommandLineA() {
     return ::GetCommandLineA();
 }
 

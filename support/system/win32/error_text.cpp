@@ -4,15 +4,16 @@
 #define NOMINMAX
 #include <windows.h>
 
-#include "support/system/win32/windows_system.hpp"
+#include "support/system/platform_services.hpp"
 
 namespace conkit::os {
 
-std::uint32_t WindowsSystem::GetLastError() {
+std::uint32_t PlatformServices::GetLastError() {
     return ::GetLastError();
 }
 
-std::uint32_t WindowsSystem::FormatMessageA(std::uint32_t flags, std::uint32_t code, char** text) {
+std::uint32_t PlatformServices::FormatMessageA(std::uint32_t flags, std::uint32_t code,
+                                               char** text) {
     // With FORMAT_MESSAGE_ALLOCATE_BUFFER the buffer argument is the address
     // of the text pointer. A failed call may clear that pointer; the caller's
     // value is put back so that a failure stores nothing.
@@ -25,7 +26,7 @@ std::uint32_t WindowsSystem::FormatMessageA(std::uint32_t flags, std::uint32_t c
     return length;
 }
 
-void WindowsSystem::LocalFree(char* text) {
+void PlatformServices::LocalFree(char* text) {
     ::LocalFree(text);
 }
 

@@ -3,12 +3,12 @@
 #define NOMINMAX
 #include <windows.h>
 
-#include "support/system/win32/windows_system.hpp"
+#include "support/system/platform_services.hpp"
 
 namespace conkit::os {
 
-std::int32_t WindowsSystem::MessageBoxA(const char* text, const char* caption,
-                                        std::uint32_t style) {
+std::int32_t PlatformServices::MessageBoxA(const char* text, const char* caption,
+                                           std::uint32_t style) {
     return ::MessageBoxA(nullptr, text, caption, style);
 }
 

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "console/host/memory/memory_host.hpp"
 #include "tests/testing/memory_console.hpp"
 #include "tests/testing/screen_echo.hpp"
 
@@ -268,33 +267,6 @@ TEST(LineEditorTest, KeysWaitWhileALineIsBeingDelivered) {
     EXPECT_TRUE(editor.HasDelivery());
     EXPECT_EQ(editor.Deliver(piece, 2), 1U);
     EXPECT_FALSE(editor.HasDelivery());
-}
-
-TEST(MemoryHostEditingTest, LineModeReadsUseTheEditingKeys) {
-    MemoryHost console(20, 3);
-    for (const InputRecord& key : Text("ab") + kLeft + Text("X") + kEnd + Text("c") + kEnter) {
-        console.Queue(key);
-    }
-    char buffer[16];
-    std::uint32_t read = 0;
-    console.ReadConsoleA(MemoryHost::kInputHandle, buffer, sizeof buffer, &read);
-    EXPECT_EQ(std::string(buffer, read), "aXbc\r\n");
-    EXPECT_EQ(console.RowText(0, 0, 5), "aXbc ");
-}
-
-TEST(MemoryHostEditingTest, AReadWithLineEditingOffTakesTheRestOfAPendingLineFirst) {
-    MemoryHost console(20, 3);
-    for (const InputRecord& key : Text("abc") + kEnter + Text("z")) {
-        console.Queue(key);
-    }
-    char buffer[8];
-    std::uint32_t read = 0;
-    console.ReadConsoleA(MemoryHost::kInputHandle, buffer, 2, &read);
-    console.SetConsoleMode(MemoryHost::kInputHandle, 0);
-    console.ReadConsoleA(MemoryHost::kInputHandle, buffer, 8, &read);
-    EXPECT_EQ(std::string(buffer, read), "c\r\n");
-    console.ReadConsoleA(MemoryHost::kInputHandle, buffer, 8, &read);
-    EXPECT_EQ(std::string(buffer, read), "z");
 }
 
 }  // namespace

@@ -5,35 +5,40 @@
 #include <string>
 #include <vector>
 
-namespace conkit::host::terminal {
+#include "tests/console/host/arriving_bytes.hpp"
+
+namespace conkit::host {
 namespace {
 
-class TextStream final : public ByteStream {
-  public:
-    explicit TextStream(std::string text) : text_(std::move(text)) {}
-    int NextByte() override {
-        return next_ < text_.size() ? static_cast<unsigned char>(text_[next_++]) : -1;
-    }
-
-  private:
-    std::string text_;
-    std::size_t next_ = 0;
-};
-
-// Every read of the stream with the given count, until one gives nothing.
+// Every read with the given count, until one gives nothing: first with the
+// whole input there at once, then with its bytes arriving one at a time
+// and a look that finds nothing before each. Both must give the same reads.
 std::vector<std::string> ReadAll(const std::string& input, std::uint32_t count) {
-    TextStream stream(input);
-    PipeLineReader reader;
-    std::vector<std::string> reads;
-    for (int guard = 0; guard < 100; ++guard) {
-        std::string buffer(count, '\0');
-        const std::uint32_t n = reader.Read(stream, buffer.data(), count);
-        if (n == 0) {
-            break;
+    std::vector<std::string> reads[2];
+    for (const bool trickle : {false, true}) {
+        testing::ArrivingBytes bytes;
+        for (std::size_t i = 0; i < input.size(); i += trickle ? 1 : input.size()) {
+            if (trickle) {
+                bytes.Arrive("");
+            }
+            bytes.Arrive(input.substr(i, trickle ? 1 : input.size()));
         }
-        reads.push_back(buffer.substr(0, n));
+        bytes.EndAfterwards();
+        PipeLineReader reader;
+        for (int guard = 0; guard < 100; ++guard) {
+            std::string buffer(count, '\0');
+            std::uint32_t done = 0;
+            int looks = 0;
+            while (!reader.Read(bytes, buffer.data(), count, done) && ++looks < 100) {
+            }
+            if (done == 0) {
+                break;
+            }
+            reads[trickle].push_back(buffer.substr(0, done));
+        }
     }
-    return reads;
+    EXPECT_EQ(reads[0], reads[1]) << "the bytes arriving one at a time";
+    return reads[0];
 }
 
 using Reads = std::vector<std::string>;
@@ -63,4 +68,4 @@ TEST(PipeLineReaderTest, EmptyInputGivesNothing) {
 }
 
 }  // namespace
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host

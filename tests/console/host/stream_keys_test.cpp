@@ -2,40 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <string>
 #include <vector>
+
+#include "tests/console/host/arriving_bytes.hpp"
 
 namespace conkit::host {
 namespace {
 
 using std::chrono::milliseconds;
-
-// Bytes that arrive in the given pieces, one piece per look once the last
-// is used up; the input ends after the last piece when told to.
-class ArrivingBytes final : public ReadyBytes {
-  public:
-    void Arrive(const std::string& piece) { pieces_.push_back(piece); }
-    void EndAfterwards() { endAfterwards_ = true; }
-
-    std::span<const std::uint8_t> FillReady() override {
-        if (buffered_.empty() && !pieces_.empty()) {
-            buffered_ = pieces_.front();
-            pieces_.pop_front();
-        } else if (buffered_.empty() && endAfterwards_) {
-            ended_ = true;
-        }
-        return {reinterpret_cast<const std::uint8_t*>(buffered_.data()), buffered_.size()};
-    }
-    void Consume(std::size_t count) override { buffered_.erase(0, count); }
-    bool Ended() const override { return ended_; }
-
-  private:
-    std::deque<std::string> pieces_;
-    std::string buffered_;
-    bool endAfterwards_ = false;
-    bool ended_ = false;
-};
+using testing::ArrivingBytes;
 
 // The virtual-key codes of the keys queued now, the queue left empty.
 std::vector<std::uint32_t> TakeKeys(StreamKeys& keys) {

@@ -58,18 +58,18 @@ TEST_F(LastErrorTest, WritesTheCodeAndTheSystemTextAndFreesIt) {
 // Counts the console writes made before the last error was fetched.
 class WatchedSystem : public TextSystem {
   public:
-    explicit WatchedSystem(const host::MemoryHost& console)
+    explicit WatchedSystem(const host::memory::MemoryHost& console)
         : TextSystem(2, 2, "text"), console_(console) {}
     std::uint32_t GetLastError() override {
-        for (const host::LogEntry& entry : console_.Log()) {
-            writesBeforeFetch += entry.operation == host::Operation::writeConsole ? 1 : 0;
+        for (const host::memory::LogEntry& entry : console_.Log()) {
+            writesBeforeFetch += entry.operation == host::memory::Operation::writeConsole ? 1 : 0;
         }
         return TextSystem::GetLastError();
     }
     int writesBeforeFetch = 0;
 
   private:
-    const host::MemoryHost& console_;
+    const host::memory::MemoryHost& console_;
 };
 
 TEST_F(LastErrorTest, CodeIsFetchedBeforeAnythingIsWritten) {

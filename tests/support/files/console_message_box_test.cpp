@@ -23,7 +23,7 @@ const host::KeyEventRecord kLeftKey = KeyDown(0x25, 0x4B, 0);
 const host::KeyEventRecord kRightKey = KeyDown(0x27, 0x4D, 0);
 
 // The screen's cells as text, the frame's glyphs shown as + = |.
-std::string Shown(const host::MemoryHost& console, std::uint16_t left, std::uint16_t top,
+std::string Shown(const host::memory::MemoryHost& console, std::uint16_t left, std::uint16_t top,
                   std::uint16_t columns, std::uint16_t rows) {
     std::string text;
     for (std::uint16_t row = top; row < top + rows; ++row) {
@@ -39,7 +39,7 @@ std::string Shown(const host::MemoryHost& console, std::uint16_t left, std::uint
     return text;
 }
 
-std::vector<host::Cell> AllCells(const host::MemoryHost& console) {
+std::vector<host::Cell> AllCells(const host::memory::MemoryHost& console) {
     std::vector<host::Cell> cells;
     for (std::uint16_t row = 0; row < console.Screen().Rows(); ++row) {
         for (std::uint16_t column = 0; column < console.Screen().Columns(); ++column) {
@@ -194,8 +194,8 @@ TEST_F(ConsoleMessageBoxTest, NoConsoleOrOtherButtonsShowNothing) {
     EXPECT_EQ(ShowConsoleMessageBox("Retry?", "Disk", 0x05), 0);
     console().SetOutputIsConsole(false);
     EXPECT_EQ(ShowConsoleMessageBox("Retry?", "Disk", kYesNo), 0);
-    for (const host::LogEntry& entry : console().Log()) {
-        EXPECT_NE(entry.operation, host::Operation::writeOutputCharacter);
+    for (const host::memory::LogEntry& entry : console().Log()) {
+        EXPECT_NE(entry.operation, host::memory::Operation::writeOutputCharacter);
     }
 }
 

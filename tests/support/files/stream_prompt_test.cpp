@@ -1,6 +1,6 @@
 // The message box of a process without a terminal: the prompt to a pipe,
 // the answer from the console.
-#include "support/system/posix/stream_prompt.hpp"
+#include "support/files/stream_prompt.hpp"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -20,7 +20,7 @@
 #include "tests/testing/memory_console.hpp"
 #include "tests/testing/pseudo_terminal.hpp"
 
-namespace conkit::os {
+namespace conkit {
 namespace {
 
 struct Pipe {
@@ -95,22 +95,23 @@ INSTANTIATE_TEST_SUITE_P(
                       AnswerCase{"y                              \r", kIdNo},
                       AnswerCase{"\ry\r", kIdNo}));
 
-TEST(StreamPromptTest, MessageOnlyPrintsAndBlankCaptionIsLeftOut) {
-    Pipe output;
-    EXPECT_EQ(PromptOnStreams(output.ends[1], "Saved.", " ", 0), kIdOk);
-    EXPECT_EQ(output.Drain(), "Saved.\n");
-}
-
-TEST(StreamPromptTest, OtherButtonsShowNothingAndGiveZero) {
-    Pipe output;
-    EXPECT_EQ(PromptOnStreams(output.ends[1], "Retry?", "Disk", 0x05), 0);
-    EXPECT_EQ(output.Drain(), "");
-}
-
-TEST(StreamPromptTest, NullTextAndCaptionPrintAnEmptyLine) {
-    Pipe output;
-    EXPECT_EQ(PromptOnStreams(output.ends[1], nullptr, nullptr, 0), kIdOk);
-    EXPECT_EQ(output.Drain(), "\n");
+// A message prints and returns at once, a blank or missing caption left
+// out; other buttons show nothing and give 0.
+TEST(StreamPromptTest, MessagesPrintAndOtherButtonsShowNothing) {
+    struct {
+        const char* text;
+        const char* caption;
+        std::uint32_t style;
+        std::int32_t answer;
+        const char* shown;
+    } const cases[] = {{"Saved.", " ", 0, kIdOk, "Saved.\n"},
+                       {"Retry?", "Disk", 0x05, 0, ""},
+                       {nullptr, nullptr, 0, kIdOk, "\n"}};
+    for (const auto& c : cases) {
+        Pipe output;
+        EXPECT_EQ(PromptOnStreams(output.ends[1], c.text, c.caption, c.style), c.answer);
+        EXPECT_EQ(output.Drain(), c.shown);
+    }
 }
 
 // A child whose standard input and error are pipes and whose output is no
@@ -185,4 +186,4 @@ TEST(StreamPromptTest, WithATerminalForInputTheAnswerIsALineEndedByEnter) {
 }
 
 }  // namespace
-}  // namespace conkit::os
+}  // namespace conkit

@@ -8,15 +8,14 @@
 #include <string>
 
 #include "conkit/input/number_input.hpp"
-#include "console/console_state.hpp"
 #include "console/host/memory/memory_host.hpp"
 #include "tests/testing/memory_console.hpp"
 
 namespace conkit {
 namespace {
 
-using host::MemoryHost;
-using host::Operation;
+using host::memory::MemoryHost;
+using host::memory::Operation;
 
 class LineInputTest : public testing::MemoryConsoleTest {
   protected:
@@ -29,13 +28,6 @@ TEST_F(LineInputTest, StoresTheLineWithoutItsLineEnd) {
     Type("hello\r");
     EXPECT_EQ(ReadLine(), 5U);
     EXPECT_EQ(Stored(), "hello");
-}
-
-TEST_F(LineInputTest, FetchesTheHandlesOnFirstUse) {
-    Type("\r");
-    ReadLine();
-    EXPECT_EQ(consoleReady, 1);
-    EXPECT_EQ(console().Log().front().operation, Operation::getStdHandle);
 }
 
 TEST_F(LineInputTest, AnEmptyLineGivesAnEmptyText) {
@@ -78,7 +70,7 @@ TEST_F(LineInputTest, DiscardingTurnsLineEditingOffAndRestoresTheMode) {
     Type(std::string(90, 'x') + "\r");
     ReadLine();
     std::vector<std::uint32_t> modesSet;
-    for (const host::LogEntry& entry : console().Log()) {
+    for (const host::memory::LogEntry& entry : console().Log()) {
         if (entry.operation == Operation::setMode) {
             modesSet.push_back(entry.value);
         }

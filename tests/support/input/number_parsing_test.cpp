@@ -63,7 +63,7 @@ class ParseSignedTextTest : public testing::MemoryConsoleTest,
 
 TEST_P(ParseSignedTextTest, GivesTheNumberAndWritesOnlyItsMessage) {
     const SignedCase& c = GetParam();
-    console().SetConsoleCursorPosition(host::MemoryHost::kOutputHandle, {3, 2});
+    console().SetConsoleCursorPosition(host::memory::MemoryHost::kOutputHandle, {3, 2});
     const SignedConversion result = ParseSignedText(c.text.c_str(), Length(c.text));
     EXPECT_EQ(result.value, c.value);
     EXPECT_EQ(result.valid, c.valid);

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <limits>
 #include <ostream>
 #include <random>
 #include <string>
@@ -17,7 +16,7 @@
 namespace conkit {
 namespace {
 
-using host::Operation;
+using host::memory::Operation;
 
 class NumberOutputTest : public testing::MemoryConsoleTest {
   protected:
@@ -38,7 +37,7 @@ class NumberOutputTest : public testing::MemoryConsoleTest {
     }
 };
 
-// --- HexDigit and EmitHexByte ----------------------------------------------
+// --- HexDigit -----------------------------------------------------------------
 
 TEST(HexDigitTest, GivesTheUpperCaseDigitOfEveryValue) {
     const std::string digits = "0123456789ABCDEF";
@@ -50,74 +49,6 @@ TEST(HexDigitTest, GivesTheUpperCaseDigitOfEveryValue) {
 TEST(HexDigitTest, ValueAboveFifteenStaysInsideTheTable) {
     EXPECT_EQ(HexDigit(0x1A), 'A');
     EXPECT_EQ(HexDigit(0xFF), 'F');
-}
-
-struct ByteCase {
-    std::uint8_t value;
-    const char* text;
-    friend std::ostream& operator<<(std::ostream& out, const ByteCase& c) {
-        return out << int{c.value} << " -> " << c.text;
-    }
-};
-
-class EmitHexByteTest : public NumberOutputTest, public ::testing::WithParamInterface<ByteCase> {};
-
-TEST_P(EmitHexByteTest, WritesTwoDigits) {
-    EXPECT_EQ(TextOf([] { EmitHexByte(GetParam().value); }), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(Bytes, EmitHexByteTest,
-                         ::testing::Values(ByteCase{0x0A, "0A"}, ByteCase{0xA0, "A0"},
-                                           ByteCase{0xFF, "FF"}, ByteCase{0x00, "00"}));
-
-// --- EmitDecimal and EmitSigned --------------------------------------------
-
-struct DecimalCase {
-    std::uint32_t value;
-    const char* text;
-    friend std::ostream& operator<<(std::ostream& out, const DecimalCase& c) {
-        return out << c.value << " -> " << c.text;
-    }
-};
-
-class EmitDecimalTest : public NumberOutputTest,
-                        public ::testing::WithParamInterface<DecimalCase> {};
-
-TEST_P(EmitDecimalTest, WritesDigitsWithoutLeadingZeros) {
-    EXPECT_EQ(TextOf([] { EmitDecimal(GetParam().value); }), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, EmitDecimalTest,
-                         ::testing::Values(DecimalCase{0, "0"}, DecimalCase{10, "10"},
-                                           DecimalCase{7, "7"},
-                                           DecimalCase{1000000000, "1000000000"},
-                                           DecimalCase{4294967295U, "4294967295"}));
-
-struct SignedCase {
-    std::int32_t value;
-    const char* text;
-    friend std::ostream& operator<<(std::ostream& out, const SignedCase& c) {
-        return out << c.value << " -> " << c.text;
-    }
-};
-
-class EmitSignedTest : public NumberOutputTest, public ::testing::WithParamInterface<SignedCase> {};
-
-TEST_P(EmitSignedTest, AlwaysWritesTheSign) {
-    EXPECT_EQ(TextOf([] { EmitSigned(GetParam().value); }), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, EmitSignedTest,
-    ::testing::Values(SignedCase{0, "+0"}, SignedCase{1, "+1"}, SignedCase{-1, "-1"},
-                      SignedCase{-10, "-10"}, SignedCase{2147483647, "+2147483647"},
-                      SignedCase{std::numeric_limits<std::int32_t>::min(), "-2147483648"}));
-
-TEST_F(NumberOutputTest, ShorterDecimalAfterALongerOneIsNotMixedWithIt) {
-    EXPECT_EQ(TextOf([] { EmitDecimal(4294967295U); }), "4294967295");
-    EXPECT_EQ(TextOf([] { EmitDecimal(12); }), "12");
-    EXPECT_EQ(TextOf([] { EmitSigned(std::numeric_limits<std::int32_t>::min()); }), "-2147483648");
-    EXPECT_EQ(TextOf([] { EmitSigned(5); }), "+5");
 }
 
 // --- EmitHex and EmitBinary -------------------------------------------------
@@ -139,21 +70,12 @@ TEST_P(EmitHexTest, WritesTwoDigitsPerByteOfWidth) {
 
 INSTANTIATE_TEST_SUITE_P(
     Widths, EmitHexTest,
-    ::testing::Values(WidthCase{0xABC, 1, "BC"}, WidthCase{0xABC, 2, "0ABC"},
-                      WidthCase{0xABC, 4, "00000ABC"}, WidthCase{0xABC, 0, "00000ABC"},
+    ::testing::Values(WidthCase{0xABC, 1, "BC"}, WidthCase{0xABC, 0, "00000ABC"},
                       WidthCase{0xABC, 3, "00000ABC"}, WidthCase{0xABC, 8, "00000ABC"},
-                      WidthCase{0xABC, 5, "00000ABC"}, WidthCase{0xABC, -1, "00000ABC"},
-                      WidthCase{0, 4, "00000000"}, WidthCase{0x1F, 1, "1F"},
-                      WidthCase{0xFFFFFFFF, 2, "FFFF"}, WidthCase{0xDEADBEEF, 4, "DEADBEEF"}));
+                      WidthCase{0xABC, 5, "00000ABC"}, WidthCase{0xABC, -1, "00000ABC"}));
 
 TEST_F(NumberOutputTest, HexWithoutAWidthWritesFourBytes) {
     EXPECT_EQ(TextOf([] { EmitHex(0xABC); }), "00000ABC");
-}
-
-TEST_F(NumberOutputTest, NarrowHexAfterAWideOneWritesOnlyItsOwnDigits) {
-    EXPECT_EQ(TextOf([] { EmitHex(0x12345678, 4); }), "12345678");
-    EXPECT_EQ(TextOf([] { EmitHex(0xAB, 1); }), "AB");
-    EXPECT_EQ(TextOf([] { EmitHex(0xCDEF, 2); }), "CDEF");
 }
 
 class EmitBinaryTest : public NumberOutputTest, public ::testing::WithParamInterface<WidthCase> {};
@@ -164,39 +86,13 @@ TEST_P(EmitBinaryTest, WritesGroupsOfFourSeparatedByOneBlank) {
 
 INSTANTIATE_TEST_SUITE_P(
     Widths, EmitBinaryTest,
-    ::testing::Values(WidthCase{0xA5, 1, "1010 0101"}, WidthCase{0x1A5, 1, "1010 0101"},
-                      WidthCase{5, 2, "0000 0000 0000 0101"},
-                      WidthCase{0x80000001, 4, "1000 0000 0000 0000 0000 0000 0000 0001"},
+    ::testing::Values(WidthCase{0x1A5, 1, "1010 0101"},
                       WidthCase{0x80000001, 3, "1000 0000 0000 0000 0000 0000 0000 0001"},
                       WidthCase{0x80000001, 0, "1000 0000 0000 0000 0000 0000 0000 0001"},
                       WidthCase{0xFFFFFFFF, -7, "1111 1111 1111 1111 1111 1111 1111 1111"}));
 
 TEST_F(NumberOutputTest, BinaryWithoutAWidthWritesThirtyNineCharacters) {
     EXPECT_EQ(TextOf([] { EmitBinary(6); }), "0000 0000 0000 0000 0000 0000 0000 0110");
-}
-
-TEST_F(NumberOutputTest, NarrowBinaryAfterAWideOneIsCutAtItsOwnEnd) {
-    TextOf([] { EmitBinary(0xFFFFFFFF, 4); });
-    EXPECT_EQ(TextOf([] { EmitBinary(3, 1); }), "0000 0011");
-}
-
-// --- Every writer -----------------------------------------------------------
-
-TEST_F(NumberOutputTest, EveryWriterFetchesTheHandlesBeforeItWrites) {
-    const std::vector<void (*)()> writers = {
-        [] { EmitHexByte(1); }, [] { EmitDecimal(1); }, [] { EmitSigned(1); },
-        [] { EmitHex(1); },     [] { EmitBinary(1); },
-    };
-    for (const auto writer : writers) {
-        host::ResetConsoleState();
-        console().ClearTrace();
-        writer();
-        const auto& log = console().Log();
-        ASSERT_EQ(log.size(), 3U);
-        EXPECT_EQ(log[0].operation, Operation::getStdHandle);
-        EXPECT_EQ(log[1].operation, Operation::getStdHandle);
-        EXPECT_EQ(log[2].operation, Operation::writeConsole);
-    }
 }
 
 TEST_F(NumberOutputTest, NumbersGoAtTheCursorWithNothingAddedAround) {
@@ -213,6 +109,9 @@ TEST_F(NumberOutputTest, NumbersGoAtTheCursorWithNothingAddedAround) {
 
 // --- Against std::to_chars and back through std::from_chars ---------------
 
+// The limits, both sides of every power of ten and their negations, then
+// random values: written one after another on one console, so a short
+// number often follows a long one and must not keep its digits.
 std::vector<std::uint32_t> SampleValues() {
     std::vector<std::uint32_t> values = {0, 1, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF};
     for (std::uint64_t power = 1; power <= 0xFFFFFFFFU; power *= 10) {
@@ -254,6 +153,13 @@ Integer FromChars(const std::string& text, int base) {
 std::string WithoutBlanks(std::string text) {
     text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
     return text;
+}
+
+TEST_F(NumberOutputTest, HexByteMatchesToCharsForEveryByte) {
+    for (std::uint32_t value = 0; value < 256; ++value) {
+        EXPECT_EQ(TextOf([&] { EmitHexByte(static_cast<std::uint8_t>(value)); }),
+                  PadLeft(ToChars(value, 16), 2));
+    }
 }
 
 TEST_F(NumberOutputTest, DecimalMatchesToCharsAndReadsBack) {

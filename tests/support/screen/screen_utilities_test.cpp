@@ -12,8 +12,8 @@
 namespace conkit {
 namespace {
 
-using host::LogEntry;
-using host::Operation;
+using host::memory::LogEntry;
+using host::memory::Operation;
 
 std::vector<LogEntry> EntriesOf(const std::vector<LogEntry>& log, Operation operation) {
     std::vector<LogEntry> entries;
@@ -48,13 +48,6 @@ TEST_F(NewLineTest, WritesCarriageReturnLineFeedInOneWrite) {
     EXPECT_EQ(console().Log()[0].text, "\r\n");
     EXPECT_EQ(console().RowText(0, 0, 3), "ab ");
     EXPECT_EQ(console().RowText(1, 0, 2), "c ");
-}
-
-TEST_F(NewLineTest, FetchesTheHandlesFirst) {
-    NewLine();
-    ASSERT_GE(console().Log().size(), 3U);
-    EXPECT_EQ(console().Log()[0].operation, Operation::getStdHandle);
-    EXPECT_EQ(console().Screen().Cursor(), (host::Coord{0, 1}));
 }
 
 // --- ClearConsole and QueryScreenSize --------------------------------------
@@ -146,15 +139,6 @@ TEST_F(AttributeTest, QueryReturnsAllSixteenBits) {
     EXPECT_EQ(QueryTextAttribute(), 0x011EU);
     ApplyTextAttribute(0xC0DE);
     EXPECT_EQ(QueryTextAttribute(), 0xC0DEU);
-}
-
-TEST_F(AttributeTest, QueriesFetchTheHandlesFirst) {
-    static_cast<void>(QueryTextAttribute());
-    EXPECT_EQ(console().Log().front().operation, Operation::getStdHandle);
-    host::ResetConsoleState();
-    console().ClearTrace();
-    static_cast<void>(QueryScreenSize());
-    EXPECT_EQ(console().Log().front().operation, Operation::getStdHandle);
 }
 
 // --- Output that is not a console --------------------------------------------

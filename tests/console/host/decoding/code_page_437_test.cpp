@@ -8,7 +8,7 @@
 
 #include "console/host/decoding/utf8_reader.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 namespace {
 
 struct GlyphCase {
@@ -99,4 +99,4 @@ TEST(Utf8Encoding, EveryCellReadsBackAsItsCharacter) {
 }
 
 }  // namespace
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

@@ -10,7 +10,7 @@
 #include "console/host/decoding/key_decoder.hpp"
 #include "tests/console/host/decoding/recording_sink.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 namespace {
 
 using std::chrono::milliseconds;
@@ -126,4 +126,4 @@ TEST(KeyDecoderBounds, RandomInputGivesOnlyKeyEventsAndSettles) {
 }
 
 }  // namespace
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

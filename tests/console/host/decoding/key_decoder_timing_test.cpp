@@ -8,7 +8,7 @@
 #include "console/host/decoding/key_decoder.hpp"
 #include "tests/console/host/decoding/recording_sink.hpp"
 
-namespace conkit::host::terminal {
+namespace conkit::host::decoding {
 namespace {
 
 using std::chrono::milliseconds;
@@ -118,4 +118,4 @@ TEST_F(EscapeTimeout, TimeGoingBackwardsExpiresNothing) {
 }
 
 }  // namespace
-}  // namespace conkit::host::terminal
+}  // namespace conkit::host::decoding

@@ -6,7 +6,7 @@
 
 #include "console/host/decoding/key_decoder.hpp"
 
-namespace conkit::host::terminal::testing {
+namespace conkit::host::decoding::testing {
 
 class RecordingSink final : public DecoderSink {
   public:
@@ -28,4 +28,4 @@ class RecordingSink final : public DecoderSink {
     int deviceAttributes = 0;
 };
 
-}  // namespace conkit::host::terminal::testing
+}  // namespace conkit::host::decoding::testing

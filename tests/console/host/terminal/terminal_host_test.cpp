@@ -23,6 +23,7 @@
 #include "tests/console/host/terminal/piped_terminal.hpp"
 #include "tests/console/host/terminal/pty_terminal.hpp"
 #include "tests/console/host/terminal/tty_modes.hpp"
+#include "tests/testing/console_calls.hpp"
 
 namespace conkit::host::terminal::testing {
 namespace {
@@ -31,16 +32,11 @@ constexpr Handle kIn = TerminalHost::kInputHandle;
 constexpr Handle kOut = TerminalHost::kOutputHandle;
 
 void Write(ConsoleHost& host, const std::string& text) {
-    std::uint32_t written = 0;
-    host.WriteConsoleA(kOut, text.data(), static_cast<std::uint32_t>(text.size()), &written);
+    conkit::testing::WriteText(host, kOut, text);
 }
 
 std::string Read(ConsoleHost& host, std::uint32_t count) {
-    std::string buffer(count, '\0');
-    std::uint32_t read = 0;
-    host.ReadConsoleA(kIn, buffer.data(), count, &read);
-    buffer.resize(read);
-    return buffer;
+    return conkit::testing::ReadText(host, kIn, count);
 }
 
 // Waits (within a second) until the host's side of the pty has bytes to read.
@@ -150,7 +146,7 @@ TEST(TerminalInputTest, AnEscapeSplitByAFlushIsStillTheEscapeKey) {
     terminal.Type("\x1b");
     AwaitTyped(terminal.Slave());
     host.FlushConsoleInputBuffer(kIn);
-    host.Sleep(KeyDecoder::kEscapeTimeout.count() + 5);
+    host.Sleep(decoding::KeyDecoder::kEscapeTimeout.count() + 5);
     EXPECT_EQ(PeekCharacter(host), 0x1B);
 }
 

@@ -19,6 +19,8 @@
 namespace conkit::host::terminal::testing {
 namespace {
 
+using memory::MemoryHost;
+
 constexpr Handle kMemoryOut = MemoryHost::kOutputHandle;
 constexpr Handle kTerminalOut = TerminalHost::kOutputHandle;
 

@@ -73,7 +73,7 @@ std::string VtermScreen::RowText(std::uint16_t row) const {
     std::string text;
     for (std::uint16_t column = 0; column < columns_; ++column) {
         char utf8[4];
-        const std::uint32_t length = EncodeUtf8(At(column, row).character, utf8);
+        const std::uint32_t length = decoding::EncodeUtf8(At(column, row).character, utf8);
         text.append(utf8, length);
     }
     return text;
@@ -81,7 +81,7 @@ std::string VtermScreen::RowText(std::uint16_t row) const {
 
 EmulatorCell ExpectedCell(std::uint8_t character, std::uint16_t attribute) {
     EmulatorCell cell;
-    cell.character = Cp437ToUnicode(character);
+    cell.character = decoding::Cp437ToUnicode(character);
     // Light grey on black is the terminal's own colours.
     const bool terminalColours = (attribute & 0xFFU) == 0x07U;
     cell.foreground = terminalColours ? -1 : ConsoleToEcma(attribute & 0x0FU);

@@ -14,8 +14,10 @@
 #include "console/host/win32/win32_host.hpp"
 #include "tests/testing/random_console_operations.hpp"
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 namespace {
+
+using memory::MemoryHost;
 
 // Blanks the whole console in the memory host's start colour and puts the
 // cursor home, so both hosts start from the same screen.
@@ -93,4 +95,4 @@ TEST_P(ConsoleDifferentialTest, EveryCellMatchesTheMemoryHost) {
 INSTANTIATE_TEST_SUITE_P(Seeds, ConsoleDifferentialTest, ::testing::Range(1U, 7U));
 
 }  // namespace
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

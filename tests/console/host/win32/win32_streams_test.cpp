@@ -13,7 +13,7 @@
 #include "console/host/win32/native_handle.hpp"
 #include "console/host/win32/win32_host.hpp"
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 namespace {
 
 TEST(Win32StreamsTest, TextToAPipeGoesAsBytesAndLinesFromOneAreRead) {
@@ -42,4 +42,4 @@ TEST(Win32StreamsTest, TextToAPipeGoesAsBytesAndLinesFromOneAreRead) {
 }
 
 }  // namespace
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 namespace {
 
 InputRecord Key(std::uint16_t virtualKey, std::uint8_t character, std::uint32_t controlState = 0,
@@ -44,9 +44,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Mending>& param) { return param.param.name; });
 
 }  // namespace
-}  // namespace conkit::host
+}  // namespace conkit::host::win32
 
-namespace conkit::host {
+namespace conkit::host::win32 {
 namespace {
 
 struct Walk {
@@ -86,4 +86,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Walk>& param) { return param.param.name; });
 
 }  // namespace
-}  // namespace conkit::host
+}  // namespace conkit::host::win32

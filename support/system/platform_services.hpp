@@ -1,13 +1,15 @@
-// The process services on Windows: each one is the kernel32 or user32 call
-// of the same name with the arguments the library fixes. Each group of calls
-// is defined in a file of its own beside this one; none of them allocates.
+// The platform's own process services. One declaration for every platform:
+// each group of calls is defined in a file of its own under posix/ or
+// win32/ (named beside each call below), and none of them allocates. On
+// POSIX, which has no message box of its own, MessageBoxA is the kit's box
+// (support/files/platform_message_box_posix.cpp).
 #pragma once
 
 #include "conkit/system/system_services.hpp"
 
 namespace conkit::os {
 
-class WindowsSystem final : public SystemServices {
+class PlatformServices final : public SystemServices {
   public:
     const char* GetCommandLineA() override;  // command_line.cpp
     FileHandle CreateFileA(const char* name, std::uint32_t access, std::uint32_t shareMode,
@@ -27,7 +29,7 @@ class WindowsSystem final : public SystemServices {
     bool SystemTimeToFileTime(const SystemTime* time,
                               std::uint64_t* fileTime) override;  // clock.cpp
     std::int32_t MessageBoxA(const char* text, const char* caption,
-                             std::uint32_t style) override;  // message_box.cpp
+                             std::uint32_t style) override;  // win32/message_box.cpp
 };
 
 }  // namespace conkit::os

@@ -1,4 +1,4 @@
-#include "support/system/posix/stream_prompt.hpp"
+#include "support/files/stream_prompt.hpp"
 
 #include <termios.h>
 #include <unistd.h>
@@ -9,7 +9,7 @@
 #include "conkit/input/line_input.hpp"
 #include "conkit/system/system_services.hpp"
 
-namespace conkit::os {
+namespace conkit {
 namespace {
 
 // An answer that fills this is longer than any that can mean Yes, blanks
@@ -89,18 +89,18 @@ bool IsBlankText(const char* text) {
 std::int32_t PromptOnStreams(int output, const char* text, const char* caption,
                              std::uint32_t style) {
     const std::uint32_t buttons = style & 0x0FU;
-    if (buttons != kMbOk && buttons != kMbYesNo) {
+    if (buttons != os::kMbOk && buttons != os::kMbYesNo) {
         return 0;
     }
     if (caption != nullptr && !IsBlankText(caption)) {
         WriteLine(output, caption);
     }
     WriteLine(output, text != nullptr ? text : "");
-    if (buttons == kMbOk) {
+    if (buttons == os::kMbOk) {
         return kIdOk;
     }
     WriteLine(output, "[y/N]");
     return ReadYes() ? kIdYes : kIdNo;
 }
 
-}  // namespace conkit::os
+}  // namespace conkit

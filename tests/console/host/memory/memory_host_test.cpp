@@ -4,18 +4,17 @@
 
 #include <string>
 
+#include "tests/testing/console_calls.hpp"
 #include "tests/testing/memory_console.hpp"
 
-namespace conkit::host {
+namespace conkit::host::memory {
 namespace {
 
 constexpr Handle kIn = MemoryHost::kInputHandle;
 constexpr Handle kOut = MemoryHost::kOutputHandle;
 
 void Write(MemoryHost& console, const std::string& text) {
-    std::uint32_t written = 0;
-    console.WriteConsoleA(kOut, text.data(), static_cast<std::uint32_t>(text.size()), &written);
-    EXPECT_EQ(written, text.size());
+    EXPECT_EQ(testing::WriteText(console, kOut, text), text.size());
 }
 
 void Type(MemoryHost& console, const std::string& keys) {
@@ -26,11 +25,7 @@ void Type(MemoryHost& console, const std::string& keys) {
 }
 
 std::string Read(MemoryHost& console, std::uint32_t count) {
-    std::string buffer(count, '\0');
-    std::uint32_t read = 0;
-    console.ReadConsoleA(kIn, buffer.data(), count, &read);
-    buffer.resize(read);
-    return buffer;
+    return testing::ReadText(console, kIn, count);
 }
 
 TEST(ScreenBufferTest, WritingTheLastColumnWrapsAndTheLastRowScrolls) {
@@ -138,19 +133,24 @@ TEST(MemoryInputTest, PeekLeavesReadRemovesFlushEmpties) {
 
 TEST(MemoryInputTest, LineModeEchoesEditsAndDeliversCarriageReturnLineFeed) {
     MemoryHost console(20, 3);
-    Type(console, "12x\b3\r");
-    EXPECT_EQ(Read(console, 80), "123\r\n");
-    EXPECT_EQ(console.RowText(0, 0, 5), "123  ");
+    Type(console, "12x\b4");
+    console.QueueKey(testing::KeyDown(0x25, 0x4B, 0));  // Left
+    Type(console, "3\r");
+    EXPECT_EQ(Read(console, 80), "1234\r\n");
+    EXPECT_EQ(console.RowText(0, 0, 5), "1234 ");
     EXPECT_EQ(console.Screen().Cursor(), (Coord{0, 1}));
 }
 
-TEST(MemoryInputTest, ShortReadsKeepTheRestOfTheLine) {
+// A read shorter than the line leaves the rest to the next reads, which
+// take it first even once line input is off.
+TEST(MemoryInputTest, ShortReadsLeaveTheRestOfTheLineToTheNextReads) {
     MemoryHost console(20, 3);
-    Type(console, "abcde\rz\r");
+    Type(console, "abcde\rz");
     EXPECT_EQ(Read(console, 3), "abc");
     EXPECT_EQ(Read(console, 3), "de\r");
+    console.SetConsoleMode(kIn, 0);
     EXPECT_EQ(Read(console, 3), "\n");
-    EXPECT_EQ(Read(console, 3), "z\r\n");
+    EXPECT_EQ(Read(console, 3), "z");
 }
 
 TEST(MemoryInputTest, LineModeWithoutEnterDeliversNothingYet) {
@@ -221,4 +221,4 @@ TEST(MemoryHandleTest, WrongHandlesFailAndChangeNothing) {
 }
 
 }  // namespace
-}  // namespace conkit::host
+}  // namespace conkit::host::memory

@@ -17,7 +17,7 @@
 #include "console/host/memory/memory_host.hpp"
 
 int main() {
-    conkit::host::MemoryHost console(200, 10);
+    conkit::host::memory::MemoryHost console(200, 10);
     conkit::host::InstallHost(console);
 #if defined(_WIN32)
     CreateFileA("no such file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
@@ -27,8 +27,8 @@ int main() {
 #endif
     conkit::ReportLastError();
     std::string written;
-    for (const conkit::host::LogEntry& entry : console.Log()) {
-        if (entry.operation == conkit::host::Operation::writeConsole) {
+    for (const conkit::host::memory::LogEntry& entry : console.Log()) {
+        if (entry.operation == conkit::host::memory::Operation::writeConsole) {
             written += entry.text;
         }
     }

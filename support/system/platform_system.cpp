@@ -1,11 +1,11 @@
-#include "support/system/posix/posix_system.hpp"
+#include "support/system/platform_services.hpp"
 
 namespace conkit::os {
 namespace {
 
 // Ready before main: a first use that built it (a guard, an exit hook)
-// could change errno before a caller read it.
-constinit PosixSystem services;
+// could change the last error (errno) before a caller read it.
+constinit PlatformServices services;
 
 }  // namespace
 
