@@ -14,6 +14,15 @@ import time
 from tmux_pane import Pane, run_tests
 
 PROGRAM = os.path.abspath(sys.argv[1])
+# Typed by its name from PATH: the typed command's length then does not
+# depend on where the tree is checked out, and a command that happens to
+# fill a row exactly would join the row after it in a joined capture.
+TYPED = os.path.basename(PROGRAM)
+
+
+def start_shell(pane, environment=None):
+    path = f"{os.path.dirname(PROGRAM)}:{os.environ.get('PATH', '/usr/bin:/bin')}"
+    pane.start_shell(environment={"PATH": path, **(environment or {})})
 
 
 def lines_of(pane):
@@ -37,8 +46,8 @@ def ran(pane, command, last_line, timeout=20.0):
 def test_small_terminals_show_the_line_being_typed_and_every_line_after():
     for height in (24, 12):
         with Pane(f"small-{height}", 80, height) as pane:
-            pane.start_shell()
-            pane.keys(f"seq 1 60; {PROGRAM} ask", "Enter")
+            start_shell(pane)
+            pane.keys(f"seq 1 60; {TYPED} ask", "Enter")
             pane.wait_for("the prompt on the last row", lambda: lines_of(pane)[-1] == "name?")
             assert len(lines_of(pane)) == height
             pane.keys("bob")
@@ -55,11 +64,11 @@ def test_small_terminals_show_the_line_being_typed_and_every_line_after():
 
 def test_a_long_line_is_wrapped_by_the_terminal_and_a_shrunk_pane_shows_what_follows():
     with Pane("wide", 60, 20) as pane:
-        pane.start_shell()
-        ran(pane, f"{PROGRAM} wide", "0123456789" * 4)
+        start_shell(pane)
+        ran(pane, f"{TYPED} wide", "0123456789" * 4)
         joined = pane.tmux("capture-pane", "-p", "-J", "-t", "0").split("\n")
         assert "0123456789" * 10 in joined, joined
-        pane.keys(f"{PROGRAM} slow 40", "Enter")
+        pane.keys(f"{TYPED} slow 40", "Enter")
         pane.wait_for("a few lines", lambda: "line 5" in lines_of(pane))
         pane.resize(60, 8)
         pane.wait_for("the last line after the shrink",
@@ -68,18 +77,18 @@ def test_a_long_line_is_wrapped_by_the_terminal_and_a_shrunk_pane_shows_what_fol
 
 def test_a_program_that_only_writes_leaves_the_tty_alone():
     with Pane("alone") as pane:
-        pane.start_shell()
+        start_shell(pane)
         pane.keys("stty -g > before", "Enter")
-        ran(pane, f"{PROGRAM} lines 3 > out & wait; echo done", "done")
+        ran(pane, f"{TYPED} lines 3 > out & wait; echo done", "done")
         with open(os.path.join(pane.workdir, "out"), "rb") as out:
             assert out.read() == b"line 0\nline 1\nline 2\n"
         assert not any("Stopped" in line for line in lines_of(pane)), lines_of(pane)
         # Typed while it runs, the command is the shell's.
-        pane.keys(f"sleep 1; {PROGRAM} lines 2", "Enter")
+        pane.keys(f"sleep 1; {TYPED} lines 2", "Enter")
         pane.keys("echo typed-ahead", "Enter")
         pane.wait_for("the command typed ahead", lambda: lines_of(pane)[-2:] == ["typed-ahead", "$"])
         # Killed where no handler can run, it leaves the modes as they were.
-        ran(pane, f"{PROGRAM} held 3 & sleep 0.5; kill -9 $!; wait; stty -g > after; echo killed",
+        ran(pane, f"{TYPED} held 3 & sleep 0.5; kill -9 $!; wait; stty -g > after; echo killed",
             "killed")
         with open(os.path.join(pane.workdir, "before")) as before, \
                 open(os.path.join(pane.workdir, "after")) as after:
@@ -88,8 +97,8 @@ def test_a_program_that_only_writes_leaves_the_tty_alone():
 
 def test_lines_typed_ahead_stay_lines():
     with Pane("ahead") as pane:
-        pane.start_shell()
-        pane.keys(f"{PROGRAM} ahead", "Enter")
+        start_shell(pane)
+        pane.keys(f"{TYPED} ahead", "Enter")
         time.sleep(0.3)
         pane.keys("Bob", "Enter", "2", "Enter")
         pane.wait_for("both lines", lambda: lines_of(pane)[-3:] == ["got [Bob]", "got [2]", "$"])
@@ -97,10 +106,10 @@ def test_lines_typed_ahead_stay_lines():
 
 def test_the_readmes_program_leaves_the_terminals_colours_and_a_clean_prompt():
     with Pane("clean") as pane:
-        pane.start_shell()
+        start_shell(pane)
         pane.keys("ls -la /", "Enter")
         pane.wait_for("the listing", lambda: len(lines_of(pane)) > 10)
-        pane.keys(f"{PROGRAM} hello", "Enter")
+        pane.keys(f"{TYPED} hello", "Enter")
         pane.wait_for("the greeting", lambda: "Hello from conkit! 6 x 7 = 42" in pane.text()[2])
         pane.keys("x")
         def prompt_below():
@@ -116,9 +125,9 @@ def test_the_readmes_program_leaves_the_terminals_colours_and_a_clean_prompt():
 
 def box_over_shell_text(name, environment):
     with Pane(name) as pane:
-        pane.start_shell(environment=environment)
+        start_shell(pane, environment)
         ran(pane, "seq -f 'shell text %g' 1 22", "shell text 22")
-        pane.keys(f"{PROGRAM} box", "Enter")
+        pane.keys(f"{TYPED} box", "Enter")
         pane.wait_for("the box", lambda: any("A box over" in line for line in pane.text()))
         shown = "\n".join(pane.text())
         pane.keys("Enter")
