@@ -19,7 +19,6 @@ ScreenBuffer::ScreenBuffer(std::uint16_t columns, std::uint16_t rows, Coord capa
 Cell& ScreenBuffer::CellAt(std::uint16_t column, std::uint16_t row) {
     const std::size_t index = Index(column, row);
     written_[index] = 1;
-    lowestWritten_ = std::max<std::int32_t>(lowestWritten_, row);
     const std::uint32_t at = std::uint32_t{row} * columns_ + column;
     if (changed_.first == changed_.end) {
         changed_ = {at, at + 1};
@@ -57,9 +56,6 @@ void ScreenBuffer::LineFeed() {
     std::fill(cells_.begin() + bottom, cells_.begin() + bottom + width, Cell{' ', attribute_});
     std::fill(written_.begin() + bottom, written_.begin() + bottom + width, std::uint8_t{0});
     ++scrollCount_;
-    if (lowestWritten_ >= 0) {
-        --lowestWritten_;
-    }
 }
 
 void ScreenBuffer::Unroll() {
@@ -70,16 +66,15 @@ void ScreenBuffer::Unroll() {
     top_ = 0;
 }
 
-void ScreenBuffer::FindLowestWritten() {
-    lowestWritten_ = -1;
-    for (std::uint16_t row = rows_; row > 0 && lowestWritten_ < 0; --row) {
+std::int32_t ScreenBuffer::LowestWrittenRow() const {
+    for (std::uint16_t row = rows_; row > 0; --row) {
         for (std::uint16_t column = 0; column < columns_; ++column) {
             if (Written(column, static_cast<std::uint16_t>(row - 1))) {
-                lowestWritten_ = row - 1;
-                break;
+                return row - 1;
             }
         }
     }
+    return -1;
 }
 
 bool ScreenBuffer::Resize(std::uint16_t columns, std::uint16_t rows, std::int32_t rowsUp) {
@@ -123,7 +118,6 @@ bool ScreenBuffer::Resize(std::uint16_t columns, std::uint16_t rows, std::int32_
     rows_ = rows;
     hiddenRows_ = cells_.size() > rows * stride_;
     changed_ = {0, 0};
-    FindLowestWritten();
     return true;
 }
 
@@ -138,7 +132,6 @@ void ScreenBuffer::CopyFrom(const ScreenBuffer& other) {
     cursor_ = other.cursor_;
     attribute_ = other.attribute_;
     scrollCount_ = other.scrollCount_;
-    lowestWritten_ = other.lowestWritten_;
     hiddenRows_ = other.hiddenRows_;
     changed_ = {0, 0};
 }

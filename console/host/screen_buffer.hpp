@@ -55,8 +55,9 @@ class ScreenBuffer {
         return written_[Index(column, row)] != 0;
     }
 
-    // The lowest row with a written cell; -1 when there is none.
-    std::int32_t LowestWrittenRow() const { return lowestWritten_; }
+    // The lowest row with a written cell; -1 when there is none. It looks
+    // at the cells, so it is only asked on the way out.
+    std::int32_t LowestWrittenRow() const;
 
     // Gives the buffer a new size within its capacity. Every cell moves up
     // by rowsUp rows (down when negative) and keeps its column; rows moved
@@ -141,7 +142,6 @@ class ScreenBuffer {
     void LineFeed();
     // Puts the ring's top row first in storage.
     void Unroll();
-    void FindLowestWritten();
 
     std::uint16_t columns_;
     std::uint16_t rows_;
@@ -154,7 +154,6 @@ class ScreenBuffer {
     Coord cursor_{};
     std::uint16_t attribute_ = kDefaultAttribute;
     std::uint64_t scrollCount_ = 0;
-    std::int32_t lowestWritten_ = -1;
     // Rows below the buffer's height are kept from a taller size; a scroll
     // makes them stale.
     bool hiddenRows_ = false;

@@ -21,10 +21,6 @@ class KeyboardInput final : private decoding::ReplySink {
     // waited past its timeout. Never blocks.
     void Pump() { keys_.Pump(SteadyNow()); }
 
-    // Decodes the bytes ready now, whatever is queued: answers among them
-    // are taken at once. Never blocks.
-    void DecodeReady() { keys_.DecodeReady(SteadyNow()); }
-
     InputQueue& Queue() { return keys_.Queue(); }
 
     // Throws away the queued events and the bytes ready now. A sequence

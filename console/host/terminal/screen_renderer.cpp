@@ -42,10 +42,6 @@ void ScreenRenderer::SetTerminalSize(Coord size) {
     scrollOwed_ = false;
 }
 
-void ScreenRenderer::SetRowsKnown(bool known) {
-    rowsKnown_ = known;
-}
-
 void ScreenRenderer::FollowResize() {
     shown_.resize(std::size_t{picture_.Columns()} * picture_.Rows());
     ForgetAll();

@@ -49,8 +49,9 @@ class ScreenRenderer final : private CellRewriter {
 
     // LF moves straight down (the tty adds no CR to it).
     void SetLineFeed(bool lineFeed) { lineFeed_ = lineFeed; }
-    // The buffer's rows are the terminal's: absolute motion may be used.
-    void SetRowsKnown(bool known);
+    // From now on the buffer's rows are the terminal's: absolute motion may
+    // be used.
+    void SetRowsKnown() { rowsKnown_ = true; }
 
     // The buffer changed its size: nothing is assumed about what the
     // terminal shows.

@@ -72,6 +72,17 @@ bool PlainLineFeed(int fd) {
 // The host whose collected output the session writes on its way out.
 TerminalHost* leavingHost = nullptr;
 
+// Runs wait(time left) for the terminal's answers and takes what it spent
+// from the one allowance the whole run has for them.
+template <typename Wait>
+void WaitForReplies(Wait wait) {
+    const std::uint32_t left = ReplyWaitLeft();
+    const auto start = SteadyNow();
+    wait(std::chrono::milliseconds{left});
+    const auto spent = static_cast<std::uint32_t>((SteadyNow() - start).count());
+    SetReplyWaitLeft(left - std::min(spent, left));
+}
+
 }  // namespace
 
 TerminalHost::TerminalHost(int inputFd, int outputFd, const TerminalSettings& settings)
@@ -95,11 +106,15 @@ TerminalHost::TerminalHost(int inputFd, int outputFd, const TerminalSettings& se
     picture_.SetScrollObserver(this);
 }
 
-TerminalHost::~TerminalHost() {
+void TerminalHost::Leave() {
     Send();
     if (ownsSession_) {
         LeaveSession();
     }
+}
+
+TerminalHost::~TerminalHost() {
+    Leave();
     if (leavingHost == this) {
         SetLeaveHook(nullptr);
         leavingHost = nullptr;
@@ -126,7 +141,14 @@ void TerminalHost::Start() {
         picture_.SetCursor(start);
         renderer_.AssumeCursorAt(start);
     }
-    UpdateExitPlace();
+}
+
+void TerminalHost::EnterInput(bool ask) {
+    if (settings_.inputIsTty) {
+        NeedTty(ask);
+    } else {
+        Start();
+    }
 }
 
 void TerminalHost::NeedTty(bool ask) {
@@ -223,8 +245,7 @@ void TerminalHost::KnowRows(std::int32_t rowsUp, bool placed) {
         renderer_.ForgetCursor();
     }
     rowsKnown_ = true;
-    renderer_.SetRowsKnown(true);
-    UpdateExitPlace();
+    renderer_.SetRowsKnown();
 }
 
 void TerminalHost::NeedRows(bool cursorRow) {
@@ -236,23 +257,21 @@ void TerminalHost::NeedRows(bool cursorRow) {
     // Before anything is shown, placements are the terminal's rows by
     // themselves: only the cursor's own row needs the answer.
     if ((shown_ || cursorRow) && asked_) {
-        const std::uint32_t left = ReplyWaitLeft();
-        const auto start = SteadyNow();
-        if (settings_.inputIsTty) {
-            keyboard_.AwaitReplies(std::chrono::milliseconds{left});
-            TakeAnswers();
-        } else {
+        WaitForReplies([this](std::chrono::milliseconds left) {
+            if (settings_.inputIsTty) {
+                keyboard_.AwaitReplies(left);
+                TakeAnswers();
+                return;
+            }
             InputSource replies(replyFd_);
             KeyboardInput decoder(replies);
             decoder.ExpectReplies(true);
-            const bool all = decoder.AwaitReplies(std::chrono::milliseconds{left});
+            const bool all = decoder.AwaitReplies(left);
             if (const std::optional<Coord> report = decoder.TakeCursorReport()) {
                 PlaceByReport(*report);
             }
             SetRepliesPending(!all, replyFd_);
-        }
-        const auto spent = static_cast<std::uint32_t>((SteadyNow() - start).count());
-        SetReplyWaitLeft(left - std::min(spent, left));
+        });
     }
     if (!rowsKnown_) {
         KnowRows(0, false);
@@ -287,11 +306,8 @@ void TerminalHost::OnLeave(LeaveReason reason) {
         host->keyboard_.RepliesPending()) {
         // Still in the session's modes: the answers owed are read as input,
         // so none reaches the shell.
-        const std::uint32_t left = ReplyWaitLeft();
-        const auto start = SteadyNow();
-        host->keyboard_.AwaitReplies(std::chrono::milliseconds{left});
-        const auto spent = static_cast<std::uint32_t>((SteadyNow() - start).count());
-        SetReplyWaitLeft(left - std::min(spent, left));
+        WaitForReplies(
+            [host](std::chrono::milliseconds left) { host->keyboard_.AwaitReplies(left); });
         SetRepliesPending(host->keyboard_.RepliesPending(), host->replyFd_);
     }
     if (reason != LeaveReason::stop) {
@@ -389,7 +405,6 @@ void TerminalHost::SendIfHeldLong() {
 void TerminalHost::Send() {
     holding_ = false;
     Render();
-    UpdateExitPlace();
     out_.Flush();
 }
 
@@ -515,10 +530,7 @@ void TerminalHost::PumpKeys() {
 }
 
 void TerminalHost::EndOfInput() {
-    Send();
-    if (ownsSession_) {
-        LeaveSession();
-    }
+    Leave();
     SayWhyInputEnded(settings_.inputIsTty);
     std::exit(kInputEndedStatus);
 }
@@ -529,9 +541,7 @@ bool TerminalHost::PeekConsoleInputA(Handle input, InputRecord* records, std::ui
     if (input != kInputHandle) {
         return false;
     }
-    if (settings_.inputIsTty) {
-        NeedTty(true);
-    }
+    EnterInput(true);
     BeginCall();
     ShowWaiting();
     PumpKeys();
@@ -548,9 +558,7 @@ bool TerminalHost::ReadConsoleInputA(Handle input, InputRecord* records, std::ui
     if (input != kInputHandle) {
         return false;
     }
-    if (settings_.inputIsTty) {
-        NeedTty(true);
-    }
+    EnterInput(true);
     BeginCall();
     ShowWaiting();
     PumpKeys();
@@ -565,10 +573,7 @@ bool TerminalHost::FlushConsoleInputBuffer(Handle input) {
     if (input != kInputHandle) {
         return false;
     }
-    if (settings_.inputIsTty) {
-        NeedTty(true);
-    }
-    Start();
+    EnterInput(true);
     keyboard_.Discard();
     TakeAnswers();
     return true;
@@ -658,10 +663,8 @@ bool TerminalHost::ReadConsoleA(Handle input, char* buffer, std::uint32_t count,
     if (count == 0) {
         return true;
     }
-    if (settings_.inputIsTty) {
-        // Line editing needs no answer from the terminal: nothing is asked.
-        NeedTty(false);
-    }
+    // Line editing needs no answer from the terminal: nothing is asked.
+    EnterInput(false);
     BeginCall();
     ShowWaiting();
     // What is left of a line read comes first, whatever the mode is now, as
@@ -772,10 +775,7 @@ void TerminalHost::AwaitInput(Handle input, std::uint32_t pollMs) {
         Sleep(pollMs);
         return;
     }
-    if (settings_.inputIsTty) {
-        NeedTty(true);
-    }
-    Start();
+    EnterInput(true);
     ShowWaiting();
     PumpKeys();
     // A key already queued or the input's end is for the caller to see now.
@@ -816,10 +816,7 @@ void TerminalHost::EndOverlay(Handle output) {
 }
 
 void TerminalHost::ExitProcess(std::uint32_t status) {
-    Send();
-    if (ownsSession_) {
-        LeaveSession();
-    }
+    Leave();
     std::exit(static_cast<int>(status));
 }
 

@@ -14,8 +14,9 @@
 // modes are never changed nor the terminal asked anything. The first key or
 // line read from the terminal, placement, cell write or read-back enters the
 // session's modes; all but a line read also ask the terminal (the cursor
-// position, the kitty keyboard flags when keys come from it, and the device
-// attributes, which every terminal answers last), and the answers are read
+// position, the kitty keyboard flags when keys come from it, whether it
+// takes synchronized output, and the device attributes, which every
+// terminal answers last), and the answers are read
 // with the keys as they come. The buffer's rows are the terminal's rows from
 // the top from the moment they are known: at the cursor position's answer,
 // or at the first placement, cell write or read-back, which waits for that
@@ -139,13 +140,20 @@ class TerminalHost final : public ConsoleHost, private EchoTarget, private Scrol
   private:
     // The session armed, once, at the first console call.
     void Start();
+    // What was collected written and the session left, on every way out
+    // the host takes itself.
+    void Leave();
     // The tty's modes entered, for keys or answers; ask: and the terminal
     // asked its questions.
     void NeedTty(bool ask);
+    // An input call's start: the tty's modes (asking as NeedTty does) when
+    // the keys come from the terminal, the session armed in any case.
+    void EnterInput(bool ask);
     // The buffer's rows made the terminal's; cursorRow: the cursor's row
     // itself is needed, even before any output.
     void NeedRows(bool cursorRow);
-    // Sends the start-up questions once.
+    // Sends the terminal's questions, once, when keys or rows first need
+    // them.
     void Ask();
     // The answers read so far acted on: kitty flags, the cursor's row.
     void TakeAnswers();
@@ -155,7 +163,8 @@ class TerminalHost final : public ConsoleHost, private EchoTarget, private Scrol
     // cells up by rowsUp; placed: the stream's cursor was placed by the
     // terminal's answer, not taken.
     void KnowRows(std::int32_t rowsUp, bool placed);
-    // Tells the session where the way out leaves the cursor.
+    // Tells the session where the way out leaves the cursor; called on the
+    // way out, the only time it is read.
     void UpdateExitPlace();
     // The program waits: what it drew is sent, the cursor where it writes next.
     void ShowWaiting();
@@ -179,7 +188,7 @@ class TerminalHost final : public ConsoleHost, private EchoTarget, private Scrol
     }
     // Sends the collected output once it has waited kLongestHold.
     void SendIfHeldLong();
-    // Writes what is collected, with the way out's place brought up to date.
+    // Writes what is collected.
     void Send();
     // Takes the terminal's new size for the buffer and the renderer.
     void FollowResize();

@@ -24,8 +24,9 @@ struct TerminalSettings {
     bool utf8 = false;
     // The terminal's size at start-up.
     Coord terminalSize = kUnknownTerminalSize;
-    // How long the start waits for the terminal's replies to its queries
-    // (cursor position, device attributes), and the exit for any still due.
+    // How long the whole run may wait, in all, for the terminal's replies to
+    // its questions: for the cursor's row when it is needed, and at the exit
+    // for any still due.
     std::uint32_t replyTimeoutMs = 500;
 };
 

@@ -64,11 +64,13 @@ class TerminalWriter {
     // start of what is pending, so an Append it interrupted stays whole.
     void FlushFromHandler();
 
-    // Forgets what is collected and not yet written.
-    void DropPending() { begin_ = size_; }
+    // Forgets what is collected and not yet written, a frame's begin mark
+    // with it.
+    void DropPending() {
+        begin_ = size_;
+        inFrame_ = false;
+    }
 
-    bool Empty() const { return size_ == 0; }
-    std::size_t Pending() const { return size_ - begin_; }
     const OutputStats& Stats() const { return stats_; }
 
   private:
