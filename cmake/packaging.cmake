@@ -27,13 +27,15 @@ if(BUILD_SHARED_LIBS)
 else()
     set(development_libraries "with the static libraries")
 endif()
+# What every package of the kit says about it, below its own first line.
+set(kit_description
+    "Console services (cursor, colours, characters and texts, key presses) and\n\
+support routines (line input, number parsing and output, strings, files,\n\
+message boxes, clock, dumps) for console programs.")
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_NAME libconkit-dev)
 set(CPACK_DEBIAN_DEVELOPMENT_PACKAGE_SECTION libdevel)
 set(CPACK_COMPONENT_DEVELOPMENT_DESCRIPTION
-    "C++20 console support library: development files\n\
-Console services (cursor, colours, characters and texts, key presses) and\n\
-support routines (line input, number parsing and output, strings, files,\n\
-message boxes, clock, dumps) for console programs.\n\
+    "C++20 console support library: development files\n${kit_description}\n\
 .\n\
 This package holds the headers, the CMake package and the pkg-config file,\n\
 ${development_libraries}.")
@@ -69,10 +71,7 @@ if(BUILD_SHARED_LIBS)
         set(CPACK_DEBIAN_${component}_PACKAGE_SECTION libs)
         set(CPACK_DEBIAN_${component}_PACKAGE_CONTROL_EXTRA ${runtime_control})
         set(CPACK_COMPONENT_${component}_DESCRIPTION
-            "C++20 console support library: ${library} library\n\
-Console services (cursor, colours, characters and texts, key presses) and\n\
-support routines (line input, number parsing and output, strings, files,\n\
-message boxes, clock, dumps) for console programs.\n\
+            "C++20 console support library: ${library} library\n${kit_description}\n\
 .\n\
 This package holds the shared ${library} library.")
         list(APPEND packaged ${library}_runtime)

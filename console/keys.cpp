@@ -3,6 +3,7 @@
 #include "conkit/host/console_host.hpp"
 #include "conkit/output.hpp"
 #include "console/console_state.hpp"
+#include "console/key_code.hpp"
 #include "console/key_wait.hpp"
 
 namespace conkit {
@@ -91,6 +92,13 @@ TranslatedKey TranslateExtendedKey(std::uint8_t scan, std::uint8_t character,
     return {scan, character};
 }
 
+std::uint32_t KeyCodeOf(const host::KeyEventRecord& key) {
+    const TranslatedKey translated =
+        TranslateExtendedKey(static_cast<std::uint8_t>(key.virtualScan & 0xFFU), key.character,
+                             key.virtualKey, key.controlState);
+    return std::uint32_t{translated.scan} * 256U + translated.character;
+}
+
 void DiscardPendingInput() {
     EnsureConsoleReady();
     host::CurrentHost().FlushConsoleInputBuffer(inputHandle);
@@ -125,10 +133,7 @@ PolledKey PollKey() {
         if (IsModifierOrLock(key.virtualKey)) {
             continue;
         }
-        const TranslatedKey translated =
-            TranslateExtendedKey(static_cast<std::uint8_t>(key.virtualScan & 0xFFU), key.character,
-                                 key.virtualKey, key.controlState);
-        result.keyCode = std::uint32_t{translated.scan} * 256U + translated.character;
+        result.keyCode = KeyCodeOf(key);
         result.virtualKey = key.virtualKey;
         result.controlState = key.controlState;
         result.available = key.virtualKey != 0;

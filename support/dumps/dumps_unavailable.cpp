@@ -12,8 +12,6 @@
 
 namespace conkit {
 
-const char unnamedFrameMarker[2] = {'\x01', '\0'};
-
 void DumpRegisterSet() {
     EmitText("DumpRegisterSet is not available on this processor and system");
     NewLine();

@@ -1,11 +1,19 @@
 // The writing half of the frame dump. The two entries are assembly (one
 // file per processor): only they see the frame-base register and the stack
 // pointer at their call, and they pass both here.
+#include "conkit/dumps/frame_dump.hpp"
+
 #include "support/dumps/assembly_target.hpp"
 
-#if CONKIT_DUMPS_IN_ASSEMBLY
+namespace conkit {
 
-#include "conkit/dumps/frame_dump.hpp"
+// Defined on every target: callers may compare names with it even where
+// the dumps are not available.
+const char unnamedFrameMarker[2] = {'\x01', '\0'};
+
+}  // namespace conkit
+
+#if CONKIT_DUMPS_IN_ASSEMBLY
 
 #include <cstdint>
 
@@ -16,9 +24,6 @@
 #include "support/dumps/stack_bounds.hpp"
 
 namespace conkit {
-
-const char unnamedFrameMarker[2] = {'\x01', '\0'};
-
 namespace {
 
 constexpr std::int64_t kSlot = sizeof(std::uintptr_t);

@@ -5,17 +5,12 @@
 //
 // The stack top passed on is the caller's stack pointer at the call: the
 // call itself stores nothing on the stack here.
-#include "support/dumps/assembly_target.hpp"
+#include "support/dumps/dump_symbols.hpp"
 
 #if defined(__aarch64__) && CONKIT_DUMPS_IN_ASSEMBLY
 
-#define DUMP_NAMED_CALLER_FRAME CONKIT_SYMBOL("_ZN6conkit20DumpNamedCallerFrameEjjjPKc")
-#define DUMP_CALLER_FRAME CONKIT_SYMBOL("_ZN6conkit15DumpCallerFrameEjjj")
-#define WRITE_CALLER_FRAME CONKIT_SYMBOL("conkit_WriteCallerFrame")
-#define UNNAMED_FRAME_MARKER CONKIT_SYMBOL("_ZN6conkit18unnamedFrameMarkerE")
-
 // clang-format off
-asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_NAMED_CALLER_FRAME) R"(
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_DUMP_NAMED_CALLER_FRAME) R"(
 .Lconkit_named_frame_entry:
     .cfi_startproc
     stp x29, x30, [sp, #-16]!
@@ -29,27 +24,27 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_NAMED_CALLER_FRAME) R"(
     mov w2, w0                      // paramCount
     add x1, x29, #16                // the caller's stack pointer at the call
     ldr x0, [x29]                   // the caller's frame base
-    bl )" WRITE_CALLER_FRAME R"(
+    bl )" CONKIT_WRITE_CALLER_FRAME R"(
     ldp x29, x30, [sp], #16
     .cfi_def_cfa_offset 0
     ret
     .cfi_endproc
-)" CONKIT_FUNCTION_END(DUMP_NAMED_CALLER_FRAME) CONKIT_TEXT_END);
+)" CONKIT_FUNCTION_END(CONKIT_DUMP_NAMED_CALLER_FRAME) CONKIT_TEXT_END);
 
-asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_CALLER_FRAME) R"(
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_DUMP_CALLER_FRAME) R"(
     .cfi_startproc
     stp x29, x30, [sp, #-16]!
     .cfi_def_cfa_offset 16
     .cfi_offset x30, -8
     .cfi_offset x29, -16
     mov x29, sp
-)" CONKIT_ARM64_LOAD_ADDRESS("x3", UNNAMED_FRAME_MARKER) R"(
+)" CONKIT_ARM64_LOAD_ADDRESS("x3", CONKIT_UNNAMED_FRAME_MARKER) R"(
     bl .Lconkit_named_frame_entry
     ldp x29, x30, [sp], #16
     .cfi_def_cfa_offset 0
     ret
     .cfi_endproc
-)" CONKIT_FUNCTION_END(DUMP_CALLER_FRAME) CONKIT_TEXT_END);
+)" CONKIT_FUNCTION_END(CONKIT_DUMP_CALLER_FRAME) CONKIT_TEXT_END);
 // clang-format on
 
 #endif

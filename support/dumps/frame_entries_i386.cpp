@@ -3,17 +3,12 @@
 // its saved-ebp slot and the caller's stack pointer above its four
 // arguments. DumpCallerFrame's frame holds nothing but its saved ebp: it
 // pushes the marker and the three counts and calls the named entry.
-#include "support/dumps/assembly_target.hpp"
+#include "support/dumps/dump_symbols.hpp"
 
 #if defined(__i386__) && CONKIT_DUMPS_IN_ASSEMBLY
 
-#define DUMP_NAMED_CALLER_FRAME CONKIT_SYMBOL("_ZN6conkit20DumpNamedCallerFrameEjjjPKc")
-#define DUMP_CALLER_FRAME CONKIT_SYMBOL("_ZN6conkit15DumpCallerFrameEjjj")
-#define WRITE_CALLER_FRAME CONKIT_SYMBOL("conkit_WriteCallerFrame")
-#define UNNAMED_FRAME_MARKER CONKIT_SYMBOL("_ZN6conkit18unnamedFrameMarkerE")
-
 // clang-format off
-asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_NAMED_CALLER_FRAME) R"(
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_DUMP_NAMED_CALLER_FRAME) R"(
 .Lconkit_named_frame_entry:
     .cfi_startproc
     pushl %ebp
@@ -30,16 +25,16 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_NAMED_CALLER_FRAME) R"(
     leal 24(%ebp), %eax
     pushl %eax                      # the caller's stack pointer above the arguments
     pushl (%ebp)                    # the caller's frame base
-    call )" WRITE_CALLER_FRAME R"(
+    call )" CONKIT_WRITE_CALLER_FRAME R"(
     leave
     .cfi_def_cfa %esp, 4
     ret
     .cfi_endproc
-)" CONKIT_FUNCTION_END(DUMP_NAMED_CALLER_FRAME) CONKIT_TEXT_END);
+)" CONKIT_FUNCTION_END(CONKIT_DUMP_NAMED_CALLER_FRAME) CONKIT_TEXT_END);
 // clang-format on
 
 // clang-format off
-asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_CALLER_FRAME) R"(
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_DUMP_CALLER_FRAME) R"(
     .cfi_startproc
     pushl %ebp
     .cfi_def_cfa_offset 8
@@ -49,14 +44,14 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_CALLER_FRAME) R"(
 )"
 #if defined(_WIN32)
     R"(
-    pushl $)" UNNAMED_FRAME_MARKER R"(
+    pushl $)" CONKIT_UNNAMED_FRAME_MARKER R"(
 )"
 #else
     R"(
     call 1f                         # eax: the global offset table
 1:  popl %eax
     addl $_GLOBAL_OFFSET_TABLE_+(.-1b), %eax
-    pushl )" UNNAMED_FRAME_MARKER R"(@GOT(%eax)
+    pushl )" CONKIT_UNNAMED_FRAME_MARKER R"(@GOT(%eax)
 )"
 #endif
     R"(
@@ -68,7 +63,7 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_CALLER_FRAME) R"(
     .cfi_def_cfa %esp, 4
     ret
     .cfi_endproc
-)" CONKIT_FUNCTION_END(DUMP_CALLER_FRAME) CONKIT_TEXT_END);
+)" CONKIT_FUNCTION_END(CONKIT_DUMP_CALLER_FRAME) CONKIT_TEXT_END);
 // clang-format on
 
 #endif

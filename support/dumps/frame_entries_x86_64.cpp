@@ -7,17 +7,12 @@
 // The stack top passed on is the caller's stack pointer above the
 // arguments of its call: above the return address with System V, above
 // the 32-byte home area of the four register arguments on Windows x64.
-#include "support/dumps/assembly_target.hpp"
+#include "support/dumps/dump_symbols.hpp"
 
 #if defined(__x86_64__) && CONKIT_DUMPS_IN_ASSEMBLY
 
-#define DUMP_NAMED_CALLER_FRAME CONKIT_SYMBOL("_ZN6conkit20DumpNamedCallerFrameEjjjPKc")
-#define DUMP_CALLER_FRAME CONKIT_SYMBOL("_ZN6conkit15DumpCallerFrameEjjj")
-#define WRITE_CALLER_FRAME CONKIT_SYMBOL("conkit_WriteCallerFrame")
-#define UNNAMED_FRAME_MARKER CONKIT_SYMBOL("_ZN6conkit18unnamedFrameMarkerE")
-
 // clang-format off
-asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_NAMED_CALLER_FRAME) R"(
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_DUMP_NAMED_CALLER_FRAME) R"(
 .Lconkit_named_frame_entry:
     .cfi_startproc
     pushq %rbp
@@ -48,16 +43,16 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_NAMED_CALLER_FRAME) R"(
 )"
 #endif
     R"(
-    call )" WRITE_CALLER_FRAME R"(
+    call )" CONKIT_WRITE_CALLER_FRAME R"(
     leave
     .cfi_def_cfa %rsp, 8
     ret
     .cfi_endproc
-)" CONKIT_FUNCTION_END(DUMP_NAMED_CALLER_FRAME) CONKIT_TEXT_END);
+)" CONKIT_FUNCTION_END(CONKIT_DUMP_NAMED_CALLER_FRAME) CONKIT_TEXT_END);
 // clang-format on
 
 // clang-format off
-asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_CALLER_FRAME) R"(
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_DUMP_CALLER_FRAME) R"(
     .cfi_startproc
     pushq %rbp
     .cfi_def_cfa_offset 16
@@ -67,12 +62,12 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_CALLER_FRAME) R"(
 )"
 #if defined(_WIN32)
     R"(
-    leaq )" UNNAMED_FRAME_MARKER R"((%rip), %r9
+    leaq )" CONKIT_UNNAMED_FRAME_MARKER R"((%rip), %r9
     subq $32, %rsp                  # the home area of the call
 )"
 #else
     R"(
-    movq )" UNNAMED_FRAME_MARKER R"(@GOTPCREL(%rip), %rcx
+    movq )" CONKIT_UNNAMED_FRAME_MARKER R"(@GOTPCREL(%rip), %rcx
 )"
 #endif
     R"(
@@ -81,7 +76,7 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_CALLER_FRAME) R"(
     .cfi_def_cfa %rsp, 8
     ret
     .cfi_endproc
-)" CONKIT_FUNCTION_END(DUMP_CALLER_FRAME) CONKIT_TEXT_END);
+)" CONKIT_FUNCTION_END(CONKIT_DUMP_CALLER_FRAME) CONKIT_TEXT_END);
 // clang-format on
 
 #endif

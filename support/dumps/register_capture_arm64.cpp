@@ -11,14 +11,12 @@
 // the platform's own on macOS: put back unchanged). A frame record links
 // the writer's frames to the caller's, so unwinders and the frame dump
 // find their way. ELF (Linux, FreeBSD) and Mach-O (macOS) share the code.
-#include "support/dumps/assembly_target.hpp"
+#include "support/dumps/dump_symbols.hpp"
 
 #if defined(__aarch64__) && CONKIT_DUMPS_IN_ASSEMBLY
 
-#define DUMP_REGISTER_SET CONKIT_SYMBOL("_ZN6conkit15DumpRegisterSetEv")
-
 // clang-format off
-asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_REGISTER_SET) R"(
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_DUMP_REGISTER_SET) R"(
     .cfi_startproc
     sub sp, sp, #272                // the snapshot: 34 slots
     .cfi_def_cfa_offset 272
@@ -68,7 +66,7 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_REGISTER_SET) R"(
     .cfi_offset x29, -816
     mov x29, sp
     add x0, sp, #544                // the snapshot
-    bl )" CONKIT_SYMBOL("conkit_WriteRegisterDump") R"(
+    bl )" CONKIT_WRITE_REGISTER_DUMP R"(
     ldp x29, x30, [sp], #16
     .cfi_def_cfa_offset 800
     ldp q0, q1, [sp, #16]
@@ -113,7 +111,7 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_REGISTER_SET) R"(
     add sp, sp, #272
     .cfi_def_cfa_offset 0
     ret
-    .cfi_endproc)" CONKIT_FUNCTION_END(DUMP_REGISTER_SET) CONKIT_TEXT_END);
+    .cfi_endproc)" CONKIT_FUNCTION_END(CONKIT_DUMP_REGISTER_SET) CONKIT_TEXT_END);
 // clang-format on
 
 #endif

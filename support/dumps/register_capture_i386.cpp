@@ -9,13 +9,11 @@
 // through xsave where the system enables it, else fxsave (every processor
 // since the Pentium II has it). Linux and Windows agree on the calling
 // convention here.
-#include "support/dumps/assembly_target.hpp"
+#include "support/dumps/dump_symbols.hpp"
 
 #if defined(__i386__) && CONKIT_DUMPS_IN_ASSEMBLY
 
-#define DUMP_REGISTER_SET CONKIT_SYMBOL("_ZN6conkit15DumpRegisterSetEv")
-
-asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_REGISTER_SET) R"(
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_DUMP_REGISTER_SET) R"(
     .cfi_startproc
     pushfl
     .cfi_adjust_cfa_offset 4
@@ -67,7 +65,7 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_REGISTER_SET) R"(
 1:  fxsave (%esp)
 2:  subl $12, %esp
     pushl %ebp
-    call )" CONKIT_SYMBOL("conkit_WriteRegisterDump") R"(
+    call )" CONKIT_WRITE_REGISTER_DUMP R"(
     addl $16, %esp
     testl %ebx, %ebx
     jz 3f
@@ -102,6 +100,6 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_REGISTER_SET) R"(
     popfl
     .cfi_adjust_cfa_offset -4
     ret
-    .cfi_endproc)" CONKIT_FUNCTION_END(DUMP_REGISTER_SET) CONKIT_TEXT_END);
+    .cfi_endproc)" CONKIT_FUNCTION_END(CONKIT_DUMP_REGISTER_SET) CONKIT_TEXT_END);
 
 #endif

@@ -11,13 +11,11 @@
 // platform's calling convention: the snapshot goes in both first-argument
 // registers (rdi for System V, rcx for Windows x64) and the writer gets the
 // 32-byte home area that Windows callees may use.
-#include "support/dumps/assembly_target.hpp"
+#include "support/dumps/dump_symbols.hpp"
 
 #if defined(__x86_64__) && CONKIT_DUMPS_IN_ASSEMBLY
 
-#define DUMP_REGISTER_SET CONKIT_SYMBOL("_ZN6conkit15DumpRegisterSetEv")
-
-asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_REGISTER_SET) R"(
+asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_DUMP_REGISTER_SET) R"(
     .cfi_startproc
     pushfq
     .cfi_adjust_cfa_offset 8
@@ -88,7 +86,7 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_REGISTER_SET) R"(
 2:  movq %rbp, %rdi
     movq %rbp, %rcx
     subq $32, %rsp
-    call )" CONKIT_SYMBOL("conkit_WriteRegisterDump") R"(
+    call )" CONKIT_WRITE_REGISTER_DUMP R"(
     addq $32, %rsp
     testl %ebx, %ebx
     jz 3f
@@ -143,6 +141,6 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(DUMP_REGISTER_SET) R"(
     popfq
     .cfi_adjust_cfa_offset -8
     ret
-    .cfi_endproc)" CONKIT_FUNCTION_END(DUMP_REGISTER_SET) CONKIT_TEXT_END);
+    .cfi_endproc)" CONKIT_FUNCTION_END(CONKIT_DUMP_REGISTER_SET) CONKIT_TEXT_END);
 
 #endif

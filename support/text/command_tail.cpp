@@ -2,6 +2,7 @@
 
 #include "conkit/output.hpp"
 #include "conkit/system/system_services.hpp"
+#include "conkit/text/text_routines.hpp"
 
 namespace conkit {
 namespace {
@@ -36,16 +37,9 @@ const char* FindCommandTail() {
 }  // namespace
 
 bool CopyCommandTail(char* target) {
-    target[0] = '\0';
     const char* tail = FindCommandTail();
-    if (*tail == '\0') {
-        return false;
-    }
-    std::uint32_t i = 0;
-    do {
-        target[i] = tail[i];
-    } while (tail[i++] != '\0');
-    return true;
+    CopyText(tail, target);
+    return *tail != '\0';
 }
 
 CommandTailCopy CopyCommandTail(char* target, std::uint32_t capacity) {

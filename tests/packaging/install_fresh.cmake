@@ -9,13 +9,7 @@
 # the given compiler and flags.
 cmake_minimum_required(VERSION 3.25)
 
-function(run)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE out)
-    if(NOT status EQUAL 0)
-        list(JOIN ARGN " " command)
-        message(FATAL_ERROR "`${command}` failed (${status}):\n${out}")
-    endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/run_command.cmake)
 
 if(SHARED_FROM)
     run(${CMAKE_COMMAND} -S ${SHARED_FROM} -B ${BUILD_DIR} -G Ninja -DCMAKE_BUILD_TYPE=Release

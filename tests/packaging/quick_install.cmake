@@ -11,16 +11,7 @@ set(build ${WORK_DIR}/build)
 set(prefix ${WORK_DIR}/prefix)
 file(REMOVE_RECURSE ${WORK_DIR})
 
-# Runs a command in the source tree; returns its output in out.
-function(run)
-    execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${SOURCE_DIR} RESULT_VARIABLE status
-                    OUTPUT_VARIABLE output ERROR_VARIABLE output)
-    if(NOT status EQUAL 0)
-        list(JOIN ARGN " " command)
-        message(FATAL_ERROR "`${command}` failed (${status}):\n${output}")
-    endif()
-    set(out "${output}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/run_command.cmake)
 
 # Builds, checks that exactly the given files were linked, and installs.
 function(build_and_install)

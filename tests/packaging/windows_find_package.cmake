@@ -10,14 +10,7 @@ set(toolchain ${SOURCE_DIR}/cmake/mingw-w64-x86_64.cmake)
 set(prefix ${WORK_DIR}/prefix)
 file(REMOVE_RECURSE ${WORK_DIR})
 
-function(run)
-    execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${SOURCE_DIR} RESULT_VARIABLE status
-                    OUTPUT_VARIABLE output ERROR_VARIABLE output)
-    if(NOT status EQUAL 0)
-        list(JOIN ARGN " " command)
-        message(FATAL_ERROR "`${command}` failed (${status}):\n${output}")
-    endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/run_command.cmake)
 
 run(${CMAKE_COMMAND} --preset install --toolchain ${toolchain} -B ${WORK_DIR}/kit)
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/kit)

@@ -93,9 +93,9 @@ void KeyDecoder::Expire(std::chrono::milliseconds now, DecoderSink& sink) {
     const bool escapeFirst = pendingCount_ != 0 && pending_[0] == kEscape;
     if (escapeFirst && (pendingCount_ == 1 || pending_[1] == kEscape)) {
         EmitKey(KeyDown(kEscapeKey, 0), sink);
-    }
-    if (escapeFirst && pendingCount_ == 2 && pending_[1] == kEscape) {
-        EmitKey(KeyDown(kEscapeKey, 0), sink);
+        if (pendingCount_ == 2) {
+            EmitKey(KeyDown(kEscapeKey, 0), sink);
+        }
     }
     pendingCount_ = 0;
     discarding_ = false;

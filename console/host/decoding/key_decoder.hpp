@@ -30,7 +30,7 @@ class KeyDecoder {
               DecoderSink& sink);
 
     // Decides what still waits once the timeout has passed since the last
-    // byte: a lone ESC is the Escape key; a cut-off sequence yields nothing.
+    // byte, by the rules for a lone ESC at the top of key_decoder.cpp.
     void Expire(std::chrono::milliseconds now, DecoderSink& sink);
 
     // When Expire must next be called, or nothing when no byte waits.

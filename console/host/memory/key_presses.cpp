@@ -3,6 +3,7 @@
 #include "conkit/keys.hpp"
 #include "conkit/memory_console.hpp"
 #include "console/host/decoding/us_keyboard.hpp"
+#include "console/key_code.hpp"
 
 namespace conkit {
 namespace {
@@ -17,14 +18,6 @@ constexpr KeyShape kNamedKeys[] = {
     host::decoding::kPageUpKey, host::decoding::kPageDownKey, host::decoding::kInsertKey,
     host::decoding::kDeleteKey,
 };
-
-// The key code PollKey reports for press.
-std::uint32_t KeyCodeOf(const KeyEventRecord& press) {
-    const TranslatedKey key =
-        TranslateExtendedKey(static_cast<std::uint8_t>(press.virtualScan & 0xFFU), press.character,
-                             press.virtualKey, press.controlState);
-    return std::uint32_t{key.scan} * 256U + key.character;
-}
 
 }  // namespace
 

@@ -2,7 +2,7 @@
 // pointer stays 16-byte aligned, as the processor demands: each area is
 // rounded up to an even number of slots, its slots at the offsets the
 // counts give from the frame base and any padding beyond them.
-#include "support/dumps/assembly_target.hpp"
+#include "support/dumps/dump_symbols.hpp"
 
 #if defined(__aarch64__) && CONKIT_DUMPS_IN_ASSEMBLY
 
@@ -99,9 +99,9 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("BuildProbeFrame")) R"
     ldr x3, [x19, #48]
     ldr x10, [x19, #40]
     cbnz x10, 9f
-    bl )" CONKIT_SYMBOL("_ZN6conkit15DumpCallerFrameEjjj") R"(
+    bl )" CONKIT_DUMP_CALLER_FRAME R"(
     b 10f
-9:  bl )" CONKIT_SYMBOL("_ZN6conkit20DumpNamedCallerFrameEjjjPKc") R"(
+9:  bl )" CONKIT_DUMP_NAMED_CALLER_FRAME R"(
 10: mov sp, x29
     ldr x10, [x19, #24]
     cbnz x10, 11f

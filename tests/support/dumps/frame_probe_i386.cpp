@@ -1,7 +1,7 @@
 // The frame harness on i386: ebx holds the probe throughout.
 #if defined(__i386__)
 
-#include "support/dumps/assembly_target.hpp"
+#include "support/dumps/dump_symbols.hpp"
 
 asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("BuildProbeFrame")) R"(
     pushl %ebp
@@ -71,13 +71,13 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("BuildProbeFrame")) R"
     pushl 8(%ebx)
     pushl 4(%ebx)
     pushl 0(%ebx)
-    call )" CONKIT_SYMBOL("_ZN6conkit15DumpCallerFrameEjjj") R"(
+    call )" CONKIT_DUMP_CALLER_FRAME R"(
     jmp 10f
 9:  pushl 24(%ebx)
     pushl 8(%ebx)
     pushl 4(%ebx)
     pushl 0(%ebx)
-    call )" CONKIT_SYMBOL("_ZN6conkit20DumpNamedCallerFrameEjjjPKc") R"(
+    call )" CONKIT_DUMP_NAMED_CALLER_FRAME R"(
 10: movl %ebp, %esp
     popl %ebp
     cmpl $0, 12(%ebx)

@@ -2,7 +2,7 @@
 // entries are called in the platform's own convention.
 #if defined(__x86_64__)
 
-#include "support/dumps/assembly_target.hpp"
+#include "support/dumps/dump_symbols.hpp"
 
 // clang-format off
 asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("BuildProbeFrame")) R"(
@@ -88,9 +88,9 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("BuildProbeFrame")) R"
     R"(
     cmpq $0, 40(%rbx)
     jne 9f
-    call )" CONKIT_SYMBOL("_ZN6conkit15DumpCallerFrameEjjj") R"(
+    call )" CONKIT_DUMP_CALLER_FRAME R"(
     jmp 10f
-9:  call )" CONKIT_SYMBOL("_ZN6conkit20DumpNamedCallerFrameEjjjPKc") R"(
+9:  call )" CONKIT_DUMP_NAMED_CALLER_FRAME R"(
 10: movq %rbp, %rsp
     popq %rbp
     cmpq $0, 24(%rbx)

@@ -1,7 +1,7 @@
 // The register-dump harness on arm64. The probe arrives in x0 and is kept
 // on the stack across the call; the registers the caller keeps (x19 to x29,
 // the low halves of v8 to v15) are saved around it.
-#include "support/dumps/assembly_target.hpp"
+#include "support/dumps/dump_symbols.hpp"
 
 #if defined(__aarch64__) && CONKIT_DUMPS_IN_ASSEMBLY
 
@@ -57,7 +57,7 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("ProbeRegisterDump")) 
     ldp x26, x27, [x0, #208]
     ldp x28, x29, [x0, #224]
     ldp x0, x1, [x0]
-    bl )" CONKIT_SYMBOL("_ZN6conkit15DumpRegisterSetEv") R"(
+    bl )" CONKIT_DUMP_REGISTER_SET R"(
 1:  stp x0, x1, [sp, #-16]!
     ldr x0, [sp, #16]
     mrs x1, nzcv

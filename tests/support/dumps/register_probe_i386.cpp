@@ -2,7 +2,7 @@
 // and is kept on the stack across the call.
 #if defined(__i386__)
 
-#include "support/dumps/assembly_target.hpp"
+#include "support/dumps/dump_symbols.hpp"
 
 asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("ProbeRegisterDump")) R"(
     pushl %ebp
@@ -34,7 +34,7 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("ProbeRegisterDump")) 
     movl 16(%edi), %esi
     movl 24(%edi), %ebp
     movl 20(%edi), %edi
-    call )" CONKIT_SYMBOL("_ZN6conkit15DumpRegisterSetEv") R"(
+    call )" CONKIT_DUMP_REGISTER_SET R"(
 1:  pushfl
     pushl %edi
     movl 8(%esp), %edi
@@ -75,7 +75,7 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("ProbeRegisterDump")) 
     vmovdqu 160(%eax), %ymm5
     vmovdqu 192(%eax), %ymm6
     vmovdqu 224(%eax), %ymm7
-    call )" CONKIT_SYMBOL("_ZN6conkit15DumpRegisterSetEv") R"(
+    call )" CONKIT_DUMP_REGISTER_SET R"(
     vmovdqu %ymm0, 0(%edx)
     vmovdqu %ymm1, 32(%edx)
     vmovdqu %ymm2, 64(%edx)

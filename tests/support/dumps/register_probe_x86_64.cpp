@@ -2,7 +2,7 @@
 // kept on the stack across the call.
 #if defined(__x86_64__)
 
-#include "support/dumps/assembly_target.hpp"
+#include "support/dumps/dump_symbols.hpp"
 
 asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("ProbeRegisterDump")) R"(
     pushq %rbp
@@ -49,7 +49,7 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("ProbeRegisterDump")) 
     movq 112(%rdi), %r14
     movq 120(%rdi), %r15
     movq 40(%rdi), %rdi
-    call )" CONKIT_SYMBOL("_ZN6conkit15DumpRegisterSetEv") R"(
+    call )" CONKIT_DUMP_REGISTER_SET R"(
 1:  pushfq
     pushq %rdi
     movq 16(%rsp), %rdi
@@ -114,7 +114,7 @@ asm(CONKIT_TEXT_BEGIN CONKIT_FUNCTION_BEGIN(CONKIT_SYMBOL("ProbeRegisterDump")) 
     vmovdqu 416(%rdi), %ymm13
     vmovdqu 448(%rdi), %ymm14
     vmovdqu 480(%rdi), %ymm15
-    call )" CONKIT_SYMBOL("_ZN6conkit15DumpRegisterSetEv") R"(
+    call )" CONKIT_DUMP_REGISTER_SET R"(
     vmovdqu %ymm0, 0(%rsi)
     vmovdqu %ymm1, 32(%rsi)
     vmovdqu %ymm2, 64(%rsi)
